@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// Everything the protocol prints, read from the wizard's steps when "Отчет" is pressed.
+namespace protocol {
+
+struct InspectionDate {
+    int day = 1;
+    int month = 1;
+    int year = 2000;
+};
+
+// Step 1.
+struct GeneralData {
+    InspectionDate date;
+    std::string Mesto;         // locality
+    std::string MestoProverki; // address
+    std::string ObjName;       // object and its characteristics
+    std::string NameOrg;       // organisation
+    std::string Oborud;        // equipment
+};
+
+struct ProtocolData {
+    GeneralData general;
+    double JetFlow = 0;
+    std::string Dnas; // nozzle diameter text as the field shows it
+    // Result rows, grid columns 0 … 6; column 0 carries the row's sequence number.
+    std::vector<std::array<std::string, 7>> results;
+    std::string Memo1;
+    char separator = ',';
+};
+
+} // namespace protocol

@@ -1,0 +1,7 @@
+#include "requirement/requirement.h"
+
+namespace requirement {
+
+Requirement CalcRequirement(const BuildingParameters&, Requirement previous) { return previous; }
+
+} // namespace requirement

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Building-code rules that turn the building parameters of step 2 into the number of fire
+// jets to be delivered at once and the minimum flow of each jet.
+namespace requirement {
+
+enum class BuildingType {
+    None,      // no type chosen yet
+    Zhiloe,    // "Жилое здание"
+    Uprava,    // "Здания управлений"
+    Obshaga,   // "Общежития и общественные здания, не указанные в поз. 2"
+    Administr, // "Административно-бытовые здания промышленных предприятий"
+    Proisv,    // "Производственное или складское здание"
+};
+
+// Positions of the fire-resistance degree list "I", "II", "III", "IIIа", "IIIб", "IV", "IVа", "VI".
+inline constexpr int DegreeCount = 8;
+
+struct BuildingParameters {
+    BuildingType type = BuildingType::None;
+    double floors = 1; // current value of NumEtazh
+    double volume = 0; // current value of V, cubic metres, as entered
+    bool DlCor = false;
+    bool ZalLudOtd = false;
+    bool Oborud38 = false;
+    bool H50 = false;
+    std::optional<int> degree; // selected position of stepogn, none when text was typed
+    std::string category;      // displayed text of rategoriya (UTF-8)
+};
+
+struct Requirement {
+    std::int32_t JetCount = 0; // 0: not determined
+    double JetFlow = 0;        // l/s; 0: not determined
+
+    bool Determined() const { return JetCount != 0 && JetFlow != 0.0; }
+    friend bool operator==(const Requirement&, const Requirement&) = default;
+};
+
+// Pure: the outcome depends on the parameters and, where no rule applies, on the previous
+// figures, which are then kept.
+Requirement CalcRequirement(const BuildingParameters& parameters, Requirement previous);
+
+} // namespace requirement

@@ -1,0 +1,11 @@
+#include "results/conclusion_panel.h"
+
+#include "ui_conclusion_panel.h"
+
+ConclusionPanel::ConclusionPanel(QWidget* parent) : QFrame(parent), ui(std::make_unique<Ui::ConclusionPanel>()) { ui->setupUi(this); }
+
+ConclusionPanel::~ConclusionPanel() = default;
+
+void ConclusionPanel::SetConclusion(const QString&) {}
+
+QString ConclusionPanel::Conclusion() const { return {}; }

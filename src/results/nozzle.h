@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The nozzle diameter field: reading its text and stepping through the table's diameters.
+namespace results {
+
+inline constexpr int MinDiameter = 4;
+inline constexpr int MaxDiameter = 18;
+inline constexpr int InitialDiameter = 13;
+
+// The diameter the flows are computed with: a whole number (optional sign, digits) inside
+// 4 … 18, otherwise none, so that no flow is computed for a diameter that is not meant.
+std::optional<int> DiameterFromText(std::string_view text);
+
+// The value the field takes when it loses the focus: the text's whole number brought into
+// 4 … 18, or 4 for a text that is no whole number.
+int BoundedDiameter(std::string_view text);
+
+// In-between diameters snap to a table diameter (5→4, 7→6, 8→9, 11→10, 15→14, 17→16).
+int SnapDiameter(int value);
+
+// The spin buttons and the arrow keys step to the next table diameter, within 4 … 18.
+int DiameterUp(int value);
+int DiameterDown(int value);
+
+} // namespace results

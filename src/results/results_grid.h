@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The test results grid as data: row 0 is the header, rows 1 … RowCount()-1 one fire cock each.
+namespace results {
+
+inline constexpr int ColumnCount = 7;
+
+enum Column : int {
+    ColNumber = 0,     // painted sequence number, no stored text
+    ColCock = 1,       // "№ ПК"
+    ColLocation = 2,   // "Место расположения ПК"
+    ColDefects = 3,    // "Недостатки технического состояния ПК"
+    ColPressure = 4,   // bar, as typed
+    ColFlow = 5,       // l/s text, "err" or empty
+    ColCompliance = 6, // "Да" or "Нет"
+};
+
+inline constexpr std::string_view Yes = "Да";
+inline constexpr std::string_view No = "Нет";
+inline constexpr std::string_view Err = "err";
+
+// Header texts of row 0, by column.
+extern const std::array<std::string_view, ColumnCount> GridHeaders;
+
+// Cell texts are kept by (column, row) independently of the row count, so a removed row's
+// texts come back when the row is added again.
+class ResultsGrid {
+public:
+    ResultsGrid(); // two rows: the header and one data row
+
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int rowCount);
+
+    // Stored text; empty for a cell never written.
+    const std::string& Cell(int column, int row) const;
+    // Returns whether the text changed.
+    bool SetCell(int column, int row, std::string text);
+
+private:
+    int rowCount_ = 2;
+    std::vector<std::array<std::string, ColumnCount>> cells_;
+};
+
+// What a row's automatic columns depend on besides the row itself.
+struct RowRules {
+    std::optional<int> diameter; // none: the diameter text names no table range, flows "err"
+    bool autoFlow = true;        // CheckBox8
+    bool autoCompliance = true;  // CheckBox7
+    double JetFlow = 0;
+    char separator = ',';
+};
+
+// Brings columns 5 and 6 of one data row up to date; returns whether any cell changed.
+bool UpdateRow(ResultsGrid& grid, int row, const RowRules& rules);
+// Every data row; returns the rows that changed.
+std::vector<int> UpdateAllRows(ResultsGrid& grid, const RowRules& rules);
+
+// Sizes the grid to JetCount data rows and resets numbers, defects and compliance marks;
+// locations, pressures and flows stay.
+void PrepareResultsGrid(ResultsGrid& grid, std::int32_t JetCount);
+void AppendRow(ResultsGrid& grid);
+void RemoveLastRow(ResultsGrid& grid); // never below one data row
+
+// "Требуемый расход воды … не менее 2,5 л/с" above the grid.
+std::string RequiredFlowCaption(double JetFlow, char separator);
+
+} // namespace results

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "results/results_grid.h"
+
+#include <QFrame>
+
+#include <memory>
+
+namespace Ui {
+class ResultsPanel;
+}
+
+// Step 3: the required flow, the nozzle diameter and the grid of tested fire cocks.
+class ResultsPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit ResultsPanel(QWidget* parent = nullptr);
+    ~ResultsPanel() override;
+
+    // Sizes the grid to JetCount rows and states the required flow.
+    void Prepare(std::int32_t JetCount, double JetFlow);
+
+    // The grid as it stands; every row is up to date.
+    const results::ResultsGrid& Grid() const;
+    // The diameter text as the field shows it.
+    QString DnasText() const;
+
+private:
+    std::unique_ptr<Ui::ResultsPanel> ui;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "requirement/requirement.h"
+
+#include <QFrame>
+
+#include <memory>
+
+namespace Ui {
+class BuildingPanel;
+}
+
+// Step 2: the building's parameters.
+class BuildingPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit BuildingPanel(QWidget* parent = nullptr);
+    ~BuildingPanel() override;
+
+    // What the building-code rules read from the inputs, as they stand.
+    requirement::BuildingParameters Parameters() const;
+
+    // Shows the sub-panels that matter for the chosen type and degree.
+    void UpdateParamPanels();
+
+private:
+    std::unique_ptr<Ui::BuildingPanel> ui;
+};

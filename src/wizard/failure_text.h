@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace wizard {
+
+inline constexpr std::string_view ApplicationTitle = "Напорис";
+
+// The message of the failure report: a "." is appended when the message is not empty and its
+// last character's code is greater than that of ".".
+std::string FailureText(std::string_view message);
+
+} // namespace wizard
