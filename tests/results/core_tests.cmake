@@ -1,0 +1,1 @@
+# Core tests of results.

@@ -1,0 +1,1 @@
+# Widget tests of steps 3 and 4.
