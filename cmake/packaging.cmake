@@ -1,1 +1,45 @@
-# Installation and packaging.
+# Installation and packaging: the executable, the desktop entry and the fire-cock sign as the
+# program's icon; CPack makes a .deb on Linux. On Windows the executable carries the icon and
+# the manifest in its resources instead.
+
+include(GNUInstallDirs)
+
+set(NAPORIS_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
+set(NAPORIS_ICON_SIZES 16 24 32 48)
+
+if(WIN32)
+    # A GUI program: no console window. The .rc names the .ico (48/32/24/16) and the manifest
+    # binding Microsoft.Windows.Common-Controls 6.0.0.0; both sit beside it.
+    enable_language(RC)
+    target_sources(naporis PRIVATE ${NAPORIS_RESOURCES}/windows/naporis.rc)
+    set_target_properties(naporis PROPERTIES WIN32_EXECUTABLE ON)
+    install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    return()
+endif()
+
+install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${NAPORIS_RESOURCES}/naporis.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size IN LISTS NAPORIS_ICON_SIZES)
+    install(FILES ${NAPORIS_RESOURCES}/naporis-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME naporis.png)
+endforeach()
+install(FILES ${NAPORIS_RESOURCES}/naporis.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_PACKAGE_NAME naporis)
+set(CPACK_PACKAGE_VENDOR "Naporis")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_CONTACT "Naporis maintainers <naporis@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core, Svg,
+# libzip, pugixml) and names their Debian runtime packages.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# check_package.sh <build dir> <scratch dir>
+# Builds the .deb with CPack, unpacks it with dpkg -x and checks what a desktop needs of it:
+# the dependency line, the executable, a valid desktop entry, the icon in every size, and a
+# program that starts and stays up.
+set -euo pipefail
+build=$1
+scratch=$2
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$scratch"
+mkdir -p "$scratch/pkg" "$scratch/root"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+debs=("$scratch"/pkg/*.deb)
+[ -f "${debs[0]}" ] || fail "no .deb in $scratch/pkg"
+deb=${debs[0]}
+echo "package: $deb ($(stat -c %s "$deb") bytes)"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for p in libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libpugixml1v5; do
+  grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
+done
+
+dpkg -x "$deb" "$scratch/root"
+root=$scratch/root
+[ -x "$root/usr/bin/naporis" ] || fail "no executable /usr/bin/naporis"
+
+desktop=$root/usr/share/applications/naporis.desktop
+[ -f "$desktop" ] || fail "no desktop entry"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+for line in 'Name=Напорис' 'Comment=Проверка пожарных кранов на водоотдачу' 'Icon=naporis' \
+            'Exec=naporis' 'Type=Application'; do
+  grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
+done
+grep -qE '^Categories=(.*;)?Office;' "$desktop" || fail "desktop entry not in Office"
+
+icons=$root/usr/share/icons/hicolor
+for size in 16 24 32 48; do
+  png=$icons/${size}x${size}/apps/naporis.png
+  [ -f "$png" ] || fail "no ${size}px icon"
+  file -b "$png" | grep -q "PNG image data, $size x $size," ||
+    fail "${size}px icon is $(file -b "$png")"
+done
+[ -f "$icons/scalable/apps/naporis.svg" ] || fail "no scalable icon"
+grep -q '<svg' "$icons/scalable/apps/naporis.svg" || fail "scalable icon is no SVG"
+
+# The installed program must come up and stay up; it has no way to quit by itself, so it is
+# killed once it has shown it survives start-up.
+log=$scratch/run.log
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/naporis" >"$log" 2>&1 &
+pid=$!
+sleep 2
+if ! kill -0 "$pid" 2>/dev/null; then
+  wait "$pid" && status=0 || status=$?
+  cat "$log" >&2
+  fail "the installed program ended during start-up (status $status)"
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "installed program stayed up for 2 s"
