@@ -1,1 +1,2 @@
 # Core tests of results.
+naporis_core_test(results_discharge_test discharge_test.cpp)
