@@ -1,2 +1,3 @@
 # Core tests of results.
 naporis_core_test(results_discharge_test discharge_test.cpp)
+naporis_core_test(results_nozzle_test nozzle_test.cpp)

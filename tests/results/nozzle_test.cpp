@@ -1,0 +1,103 @@
+#include "results/nozzle.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace results {
+namespace {
+
+struct TextCase {
+    const char* name;
+    const char* text;
+    std::optional<int> diameter; // what the flows are computed with
+    int bounded;                 // what the field shows after losing the focus
+};
+
+class DiameterText : public testing::TestWithParam<TextCase> {};
+
+TEST_P(DiameterText, ReadsOnlyAWholeNumberInRange) {
+    const TextCase& c = GetParam();
+    EXPECT_EQ(DiameterFromText(c.text), c.diameter);
+    EXPECT_EQ(BoundedDiameter(c.text), c.bounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nozzle, DiameterText,
+    testing::Values(TextCase{"Initial", "13", 13, 13}, TextCase{"Lowest", "4", 4, 4},
+                    TextCase{"Highest", "18", 18, 18}, TextCase{"InBetween", "5", 5, 5},
+                    TextCase{"PlusSign", "+12", 12, 12}, TextCase{"LeadingZeros", "0012", 12, 12},
+                    TextCase{"FirstKeyOfTwelve", "1", std::nullopt, 4},
+                    TextCase{"Empty", "", std::nullopt, 4}, TextCase{"Zero", "0", std::nullopt, 4},
+                    TextCase{"Negative", "-13", std::nullopt, 4},
+                    TextCase{"NegativeZero", "-0", std::nullopt, 4},
+                    TextCase{"JustAbove", "19", std::nullopt, 18},
+                    // Its low 8 bits would be 4: no flow is computed for it.
+                    TextCase{"WideValue", "260", std::nullopt, 18},
+                    TextCase{"BeyondInt32", "4294967309", std::nullopt, 18},
+                    TextCase{"BeyondInt64", "99999999999999999999999", std::nullopt, 18},
+                    TextCase{"FarNegative", "-99999999999999999999999", std::nullopt, 4},
+                    TextCase{"SignOnly", "-", std::nullopt, 4},
+                    TextCase{"TwoSigns", "+-12", std::nullopt, 4},
+                    TextCase{"Fraction", "12,5", std::nullopt, 4},
+                    TextCase{"PointFraction", "12.0", std::nullopt, 4},
+                    TextCase{"Space", " 12", std::nullopt, 4},
+                    TextCase{"TrailingSpace", "12 ", std::nullopt, 4},
+                    TextCase{"Letters", "abc", std::nullopt, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SnapCase {
+    const char* name;
+    int value;
+    int snapped;
+};
+
+class SnapDiameterTable : public testing::TestWithParam<SnapCase> {};
+
+TEST_P(SnapDiameterTable, MapsInBetweenValuesToTableDiameters) {
+    EXPECT_EQ(SnapDiameter(GetParam().value), GetParam().snapped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nozzle, SnapDiameterTable,
+                         testing::Values(SnapCase{"FiveDown", 5, 4}, SnapCase{"SevenDown", 7, 6},
+                                         SnapCase{"EightUp", 8, 9}, SnapCase{"ElevenDown", 11, 10},
+                                         SnapCase{"FifteenDown", 15, 14},
+                                         SnapCase{"SeventeenDown", 17, 16},
+                                         SnapCase{"TableFour", 4, 4}, SnapCase{"TableNine", 9, 9},
+                                         SnapCase{"TableTwelve", 12, 12},
+                                         SnapCase{"TableThirteen", 13, 13},
+                                         SnapCase{"TableEighteen", 18, 18}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct StepCase {
+    const char* name;
+    int value;
+    int up;
+    int down;
+};
+
+class DiameterStepping : public testing::TestWithParam<StepCase> {};
+
+TEST_P(DiameterStepping, MovesToTheNeighbouringTableDiameter) {
+    const StepCase& c = GetParam();
+    EXPECT_EQ(DiameterUp(c.value), c.up);
+    EXPECT_EQ(DiameterDown(c.value), c.down);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nozzle, DiameterStepping,
+    testing::Values(StepCase{"Four", 4, 6, 4}, StepCase{"Six", 6, 9, 4}, StepCase{"Nine", 9, 10, 6},
+                    StepCase{"Ten", 10, 12, 9}, StepCase{"Twelve", 12, 13, 10},
+                    StepCase{"Thirteen", 13, 14, 12}, StepCase{"Fourteen", 14, 16, 13},
+                    StepCase{"Sixteen", 16, 18, 14}, StepCase{"Eighteen", 18, 18, 16},
+                    // Values typed outside the table step by one from where they are.
+                    StepCase{"BelowRange", 3, 4, 4}, StepCase{"AboveRange", 20, 18, 18},
+                    StepCase{"FarBelow", -2147483647 - 1, 4, 4},
+                    StepCase{"FarAbove", 2147483647, 18, 18},
+                    // In-between values land on a table diameter.
+                    StepCase{"Seven", 7, 9, 6}, StepCase{"Eleven", 11, 12, 10},
+                    StepCase{"Fifteen", 15, 16, 14}, StepCase{"Seventeen", 17, 18, 16}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace results
