@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The test results grid as data: row 0 is the header, rows 1 … RowCount()-1 one fire cock each.
@@ -37,9 +38,11 @@ public:
     int RowCount() const { return rowCount_; }
     void SetRowCount(int rowCount);
 
-    // Stored text; empty for a cell never written.
+    // Stored text; empty for a cell never written (and for column 0 and row 0, which are
+    // painted). The reference lasts until the next SetCell.
     const std::string& Cell(int column, int row) const;
-    // Returns whether the text changed.
+    // Returns whether the text changed. Only data cells of the present rows (columns 1 … 6,
+    // rows 1 … RowCount()-1) take a text; any other cell raises std::out_of_range.
     bool SetCell(int column, int row, std::string text);
 
 private:
@@ -57,14 +60,17 @@ struct RowRules {
 };
 
 // Brings columns 5 and 6 of one data row up to date; returns whether any cell changed.
+// Raises std::out_of_range for a row that is not a data row.
 bool UpdateRow(ResultsGrid& grid, int row, const RowRules& rules);
 // Every data row; returns the rows that changed.
 std::vector<int> UpdateAllRows(ResultsGrid& grid, const RowRules& rules);
 
-// Sizes the grid to JetCount data rows and resets numbers, defects and compliance marks;
-// locations, pressures and flows stay.
+// Sizes the grid to JetCount data rows (at least 1, else std::invalid_argument) and resets
+// numbers, defects and compliance marks of every data row; locations, pressures and flows stay.
 void PrepareResultsGrid(ResultsGrid& grid, std::int32_t JetCount);
 void AppendRow(ResultsGrid& grid);
+// Whether the last row may go: one data row always stays.
+bool CanRemoveRow(const ResultsGrid& grid);
 void RemoveLastRow(ResultsGrid& grid); // never below one data row
 
 // "Требуемый расход воды … не менее 2,5 л/с" above the grid.
