@@ -30,7 +30,8 @@ std::string BlankLastChar(std::string list) {
     while (start > 0 && IsContinuationByte(list[start])) {
         --start;
     }
-    list.replace(start, std::string::npos, " ");
+    list.resize(start);
+    list.push_back(' ');
     return list;
 }
 

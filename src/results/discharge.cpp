@@ -116,8 +116,27 @@ std::string FormatFlow(double value, char separator) {
         return FlowError;
     }
     const auto n = static_cast<std::int64_t>(rounded);
-    const long double quotient = static_cast<long double>(n) / 100.0L;
 
+    // Below 10^15 the hundredths have at most 15 significant digits, so n / 100 in extended
+    // precision, written with 15 significant digits, is exactly the decimal n / 100: write it
+    // from the integer, which is several times faster than formatting the long double.
+    constexpr std::int64_t plainBound = 1'000'000'000'000'000;
+    if (n > -plainBound && n < plainBound) {
+        const std::int64_t magnitude = n < 0 ? -n : n;
+        std::string text = n < 0 ? "-" : "";
+        text += std::to_string(magnitude / 100);
+        const auto hundredths = static_cast<int>(magnitude % 100);
+        if (hundredths != 0) {
+            text += separator;
+            text += static_cast<char>('0' + hundredths / 10);
+            if (hundredths % 10 != 0) {
+                text += static_cast<char>('0' + hundredths % 10);
+            }
+        }
+        return text;
+    }
+
+    const long double quotient = static_cast<long double>(n) / 100.0L;
     char buffer[64];
     const auto [end, ec] = std::to_chars(std::begin(buffer), std::end(buffer), quotient,
                                          std::chars_format::general, 15);

@@ -160,6 +160,11 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"PointSeparator", 2.67, '.', "2.67"},
         FormatCase{"PointSeparatorWhole", 13, '.', "13"},
         FormatCase{"LargeStillPlain", 123456789012.34, ',', "123456789012,34"},
+        FormatCase{"NegativeLarge", -123456789012.34, ',', "-123456789012,34"},
+        FormatCase{"OneHundredth", 0.01, ',', "0,01"}, FormatCase{"TenthsOnly", 0.1, ',', "0,1"},
+        FormatCase{"WholeHundreds", 100, ',', "100"},
+        // Sixteen significant digits are cut to fifteen.
+        FormatCase{"BeyondFifteenDigits", 12345678901234.56, ',', "12345678901234,6"},
         FormatCase{"Infinite", std::numeric_limits<double>::infinity(), ',', "err"},
         FormatCase{"NegativeInfinite", -std::numeric_limits<double>::infinity(), ',', "err"},
         FormatCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), ',', "err"},
