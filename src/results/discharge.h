@@ -28,7 +28,8 @@ public:
 };
 
 // Flow by straight-line interpolation in extended precision; -1 for a pressure outside
-// 0.5 … 16 bar (or not a number).
+// 0.5 … 16 bar (or not a number), whatever the diameter. Inside the range a diameter without
+// a column raises NoColumnError.
 double FlowFromPressure(int diameter, double pressure);
 
 // Flow text with at most two decimals and the given separator, or "err".

@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RowCase{"MarkKeptYes", true, false, "1", "", "Да", "1,83", "Да"},
                     RowCase{"ErrKeepsUsersMark", true, false, "30", "2,6", "Да", "err", "Да"},
                     RowCase{"EmptyPressureKeepsMark", true, false, "", "2,6", "Да", "", "Да"},
-                    RowCase{"NotANumber", true, false, "1.2.3", "", "Нет", "err", "Нет"},
+                    RowCase{"TwoSeparators", true, false, "1.2.3", "", "Нет", "err", "Нет"},
+                    RowCase{"Letters", true, false, "abc", "2,6", "Да", "err", "Да"},
                     RowCase{"LowerCaseMarkForced", true, false, "2", "", "да", "2,6", "Нет"},
                     RowCase{"EmptyMarkForced", true, false, "2", "", "", "2,6", "Нет"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -96,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RowCase{"TypedTwoSeparators", false, true, "2", "1,2,3", "Да", "1,2,3", "Нет"},
                     RowCase{"EmptyFlow", false, true, "2", "", "Да", "", "Нет"},
                     RowCase{"ErrFlow", false, true, "2", "err", "Да", "err", "Нет"},
-                    RowCase{"PressureNotComputed", false, true, "30", "2,6", "Нет", "2,6", "Да"},
+                    // The pressure is not read while the flow is typed by hand.
+                    RowCase{"PressureOutOfRange", false, true, "30", "2,6", "Нет", "2,6", "Да"},
+                    RowCase{"PressureLetters", false, true, "abc", "3", "Нет", "3", "Да"},
+                    RowCase{"PressureTwoSeparators", false, true, "1.2.3", "2", "Да", "2", "Нет"},
                     RowCase{"PointLocaleReadsComma", false, true, "", "2,5", "Нет", "2,5", "Да", 13,
                             2.5, '.'}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -106,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(RowCase{"BothKept", false, false, "2", "abc", "Да", "abc", "Да"},
                     RowCase{"EmptyKept", false, false, "", "", "Нет", "", "Нет"},
                     RowCase{"ErrKept", false, false, "30", "err", "Да", "err", "Да"},
+                    RowCase{"PressureLetters", false, false, "abc", "2,6", "Нет", "2,6", "Нет"},
+                    RowCase{"PressureTwoSeparators", false, false, "1.2.3", "", "Да", "", "Да"},
                     RowCase{"ForeignMarkForced", false, false, "2", "2,6", "Yes", "2,6", "Нет"}),
     [](const auto& info) { return std::string(info.param.name); });
 
