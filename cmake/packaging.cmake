@@ -21,12 +21,13 @@ install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${NAPORIS_RESOURCES}/naporis.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size IN LISTS NAPORIS_ICON_SIZES)
-    install(FILES ${NAPORIS_RESOURCES}/naporis-${size}.png
+    install(FILES ${NAPORIS_RESOURCES}/fire_cock_${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME naporis.png)
 endforeach()
-install(FILES ${NAPORIS_RESOURCES}/naporis.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${NAPORIS_RESOURCES}/fire_cock.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME naporis.svg)
 
 set(CPACK_PACKAGE_NAME naporis)
 set(CPACK_PACKAGE_VENDOR "Naporis")

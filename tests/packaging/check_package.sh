@@ -10,8 +10,14 @@ scratch=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$scratch"
-mkdir -p "$scratch/pkg" "$scratch/root"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
+mkdir -p "$scratch/stage" "$scratch/pkg" "$scratch/root"
+# CPack's own install step would first build every target of the tree; the test packages what
+# `cmake --install` puts into a staging root instead, with the same CPack settings.
+DESTDIR=$scratch/stage cmake --install "$build" --prefix /usr --strip >"$scratch/install.log" 2>&1 ||
+  { cat "$scratch/install.log" >&2; fail "cmake --install failed"; }
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/pkg" \
+  -D CPACK_INSTALL_CMAKE_PROJECTS= -D "CPACK_INSTALLED_DIRECTORIES=$scratch/stage;." \
+  >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
 debs=("$scratch"/pkg/*.deb)
 [ -f "${debs[0]}" ] || fail "no .deb in $scratch/pkg"
