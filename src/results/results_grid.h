@@ -52,7 +52,7 @@ private:
 
 // What a row's automatic columns depend on besides the row itself.
 struct RowRules {
-    std::optional<int> diameter; // none: the diameter text names no table range, flows "err"
+    std::optional<int> diameter; // none: the field holds no diameter of 4 … 18, flows "err"
     bool autoFlow = true;        // CheckBox8
     bool autoCompliance = true;  // CheckBox7
     double JetFlow = 0;
