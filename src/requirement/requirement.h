@@ -3,22 +3,31 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Building-code rules that turn the building parameters of step 2 into the number of fire
 // jets to be delivered at once and the minimum flow of each jet.
 namespace requirement {
 
 enum class BuildingType {
-    None,      // no type chosen yet
-    Zhiloe,    // "Жилое здание"
-    Uprava,    // "Здания управлений"
-    Obshaga,   // "Общежития и общественные здания, не указанные в поз. 2"
+    None,    // no type chosen yet
+    Zhiloe,  // "Жилое здание"
+    Uprava,  // "Здания управлений"
+    Obshaga, // "Общежития и общественные здания, не указанные в поз. 2"
     Administr, // "Административно-бытовые здания промышленных предприятий"
     Proisv,    // "Производственное или складское здание"
 };
 
 // Positions of the fire-resistance degree list "I", "II", "III", "IIIа", "IIIб", "IV", "IVа", "VI".
 inline constexpr int DegreeCount = 8;
+
+// The degrees fall into two groups: "I", "II", "IIIа" (group 1) and the rest (group 2).
+enum class DegreeGroup { None, First, Second };
+DegreeGroup GroupOfDegree(std::optional<int> degree);
+
+// The one category text that raises the flow of a group-2 industrial building: the Cyrillic
+// capital "В".
+inline constexpr std::string_view CategoryV = "В";
 
 struct BuildingParameters {
     BuildingType type = BuildingType::None;
@@ -40,8 +49,12 @@ struct Requirement {
     friend bool operator==(const Requirement&, const Requirement&) = default;
 };
 
-// Pure: the outcome depends on the parameters and, where no rule applies, on the previous
-// figures, which are then kept.
+// Pure: the outcome depends on the parameters and, where no type is chosen, on the previous
+// figures, which are then kept. An industrial building without a selected degree determines
+// nothing: the result is {0, 0.0}, whatever the previous figures.
 Requirement CalcRequirement(const BuildingParameters& parameters, Requirement previous);
+
+// The volume rounded to the nearest whole number, an exact half to the even neighbour.
+double RoundHalfEven(double volume);
 
 } // namespace requirement

@@ -1,0 +1,103 @@
+#include "wizard/building_inputs.h"
+
+#include <algorithm>
+
+namespace wizard {
+
+using requirement::BuildingType;
+
+ParamPanels VisibleParamPanels(BuildingType type, std::optional<int> degree) {
+    const bool zhiloe = type == BuildingType::Zhiloe;
+    const bool proisv = type == BuildingType::Proisv;
+    const bool administr = type == BuildingType::Administr;
+    const bool publicBuilding = type == BuildingType::Uprava || type == BuildingType::Obshaga;
+    const bool stal = degree == 3 || degree == 6; // "IIIа", "IVа"
+    return {
+        .PanelStepen = proisv,
+        .PanelEtazh = zhiloe || publicBuilding || administr,
+        .PanelV = publicBuilding || administr || proisv,
+        .PanelH = publicBuilding || proisv,
+        .PanelLkor = zhiloe,
+        .PanelRukav = zhiloe,
+        .PanelZal = type != BuildingType::None,
+        .PanelStal = stal,
+        .PanelGorMat = degree == 6,
+    };
+}
+
+std::optional<std::array<std::string_view, 3>> CategoryItemsForDegree(std::optional<int> degree) {
+    switch (requirement::GroupOfDegree(degree)) {
+    case requirement::DegreeGroup::First:
+        return CategoriesFirstGroup;
+    case requirement::DegreeGroup::Second:
+        return CategoriesSecondGroup;
+    case requirement::DegreeGroup::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// Decodes UTF-8; a malformed byte stands for itself, so nothing is lost or read past.
+std::u32string Decode(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int length = b < 0x80           ? 1
+                     : (b >> 5) == 0x6  ? 2
+                     : (b >> 4) == 0xE  ? 3
+                     : (b >> 3) == 0x1E ? 4
+                                        : 0;
+        if (length == 0 || i + length > s.size()) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        char32_t c = length == 1 ? b : b & (0x7F >> length);
+        bool ok = true;
+        for (int k = 1; k < length; ++k) {
+            const auto t = static_cast<unsigned char>(s[i + k]);
+            ok = ok && (t >> 6) == 0x2;
+            c = (c << 6) | (t & 0x3F);
+        }
+        if (!ok) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        i += length;
+    }
+    return out;
+}
+
+char32_t Fold(char32_t c) {
+    if (c >= U'A' && c <= U'Z')
+        return c + 0x20;
+    if (c >= 0x0410 && c <= 0x042F) // А … Я
+        return c + 0x20;
+    if (c >= 0x0400 && c <= 0x040F) // Ѐ … Џ, Ё among them
+        return c + 0x50;
+    return c;
+}
+
+} // namespace
+
+std::u32string FoldCase(std::string_view utf8) {
+    std::u32string folded = Decode(utf8);
+    std::transform(folded.begin(), folded.end(), folded.begin(), Fold);
+    return folded;
+}
+
+std::optional<std::size_t> CompleteItem(const std::vector<std::string>& items,
+                                        std::string_view prefix) {
+    const std::u32string wanted = FoldCase(prefix);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (FoldCase(items[i]).starts_with(wanted))
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace wizard
