@@ -2,10 +2,17 @@
 
 #include "ui_conclusion_panel.h"
 
-ConclusionPanel::ConclusionPanel(QWidget* parent) : QFrame(parent), ui(std::make_unique<Ui::ConclusionPanel>()) { ui->setupUi(this); }
+ConclusionPanel::ConclusionPanel(QWidget* parent)
+    : QFrame(parent), ui(std::make_unique<Ui::ConclusionPanel>()) {
+    ui->setupUi(this);
+}
 
 ConclusionPanel::~ConclusionPanel() = default;
 
-void ConclusionPanel::SetConclusion(const QString&) {}
+void ConclusionPanel::SetConclusion(const QString& text) {
+    ui->Memo1->setPlainText(text);
+}
 
-QString ConclusionPanel::Conclusion() const { return {}; }
+QString ConclusionPanel::Conclusion() const {
+    return ui->Memo1->toPlainText();
+}

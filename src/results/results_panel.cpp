@@ -1,16 +1,124 @@
 #include "results/results_panel.h"
 
+#include "results/nozzle.h"
+#include "results/results_model.h"
+#include "results/sheet_icons.h"
 #include "ui_results_panel.h"
+#include "wizard/locale_format.h"
+#include "wizard/messages.h"
 
-ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent), ui(std::make_unique<Ui::ResultsPanel>()) { ui->setupUi(this); }
+#include <QEvent>
+#include <algorithm>
+
+namespace {
+
+// Where the form puts the controls; FitToFont moves them only as far as the font needs.
+constexpr int DnasLeft = 144;
+constexpr int Label8Left = 208;
+constexpr int Label19Top = 72;
+constexpr int Label9Top = 96;
+constexpr int SwitchWidth = 49;
+constexpr int LabelGap = 4;
+
+} // namespace
+
+ResultsPanel::ResultsPanel(QWidget* parent)
+    : QFrame(parent), ui(std::make_unique<Ui::ResultsPanel>()), model_(new ResultsModel(this)) {
+    ui->setupUi(this);
+    model_->SetSeparator(wizard::DecimalSeparator());
+    ui->SG->setModel(model_);
+    ui->SpeedButton1->setIcon(AddRowIcon());
+    ui->SpeedButton2->setIcon(RemoveRowIcon());
+    ui->SpeedButton2->setEnabled(model_->rowCount() > 1);
+
+    connect(ui->Dnas, &DiameterSpinBox::TextChanged, this,
+            wizard::Guarded([this] { DnasChange(); }));
+    connect(ui->CheckBox8, &QCheckBox::toggled, this,
+            wizard::Guarded([this] { Action2Execute(); }));
+    connect(ui->CheckBox7, &QCheckBox::toggled, this,
+            wizard::Guarded([this] { Action2Execute(); }));
+    connect(ui->SpeedButton1, &QToolButton::clicked, this,
+            wizard::Guarded([this] { SpeedButton1Click(); }));
+    connect(ui->SpeedButton2, &QToolButton::clicked, this,
+            wizard::Guarded([this] { SpeedButton2Click(); }));
+    // The last data row cannot be removed.
+    connect(model_, &ResultsModel::DataRowCountChanged, this,
+            [this](int dataRows) { ui->SpeedButton2->setEnabled(dataRows > 1); });
+    FitToFont();
+}
 
 ResultsPanel::~ResultsPanel() = default;
 
-void ResultsPanel::Prepare(std::int32_t, double) {}
-
-const results::ResultsGrid& ResultsPanel::Grid() const {
-    static const results::ResultsGrid grid;
-    return grid;
+void ResultsPanel::Prepare(std::int32_t JetCount, double JetFlow) {
+    const char separator = wizard::DecimalSeparator();
+    model_->SetSeparator(separator);
+    model_->Prepare(JetCount, JetFlow);
+    ui->Label19->setText(QString::fromStdString(results::RequiredFlowCaption(JetFlow, separator)));
+    FitToFont();
 }
 
-QString ResultsPanel::DnasText() const { return QStringLiteral("13"); }
+const results::ResultsGrid& ResultsPanel::Grid() const {
+    return model_->Grid();
+}
+
+QString ResultsPanel::DnasText() const {
+    return ui->Dnas->Text();
+}
+
+void ResultsPanel::DnasChange() {
+    const std::optional<int> diameter = results::DiameterFromText(ui->Dnas->Text().toStdString());
+    if (diameter && results::SnapDiameter(*diameter) != *diameter) {
+        // The new text comes back here and brings the rows up to date.
+        ui->Dnas->SetText(QString::number(results::SnapDiameter(*diameter)));
+        return;
+    }
+    model_->SetDiameter(diameter);
+}
+
+void ResultsPanel::SpeedButton1Click() {
+    model_->AppendRow();
+}
+
+void ResultsPanel::SpeedButton2Click() {
+    model_->RemoveLastRow();
+}
+
+void ResultsPanel::Action2Execute() {
+    model_->SetAutoFlow(ui->CheckBox8->isChecked());
+    model_->SetAutoCompliance(ui->CheckBox7->isChecked());
+}
+
+void ResultsPanel::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange)
+        model_->SetSeparator(wizard::DecimalSeparator());
+    if (event->type() == QEvent::FontChange)
+        FitToFont();
+}
+
+// The form's positions were laid out for a narrower font than many desktops have: labels
+// take their text's size and push their neighbours right or down, so nothing is clipped and
+// nothing overlaps.
+void ResultsPanel::FitToFont() {
+    for (QLabel* label : {ui->Label4, ui->Label7, ui->Label8, ui->Label9})
+        label->resize(label->sizeHint());
+
+    ui->Dnas->move(std::max(DnasLeft, ui->Label7->geometry().right() + 1 + LabelGap),
+                   ui->Dnas->y());
+    ui->Label8->move(std::max(Label8Left, ui->Dnas->geometry().right() + 1 + 7), ui->Label8->y());
+
+    const int captionWidth = ui->Bevel2->width();
+    ui->Label19->resize(captionWidth, ui->Label19->heightForWidth(captionWidth));
+    const int label9Top =
+        std::max(Label9Top, Label19Top + ui->Label19->height() + (Label9Top - Label19Top - 16));
+    const int shift = label9Top - ui->Label9->y();
+    if (shift != 0) {
+        for (QWidget* widget : std::initializer_list<QWidget*>{
+                 ui->Label9, ui->CheckBox8, ui->CheckBox7, ui->SpeedButton1, ui->SpeedButton2})
+            widget->move(widget->x(), widget->y() + shift);
+        ui->SG->setGeometry(ui->SG->x(), ui->SG->y() + shift, ui->SG->width(),
+                            ui->SG->height() - shift);
+    }
+    for (QCheckBox* box : {ui->CheckBox8, ui->CheckBox7})
+        box->resize(std::max(SwitchWidth, box->sizeHint().width()), box->height());
+}

@@ -3,12 +3,13 @@
 #include "results/results_grid.h"
 
 #include <QFrame>
-
 #include <memory>
 
 namespace Ui {
 class ResultsPanel;
 }
+
+class ResultsModel;
 
 // Step 3: the required flow, the nozzle diameter and the grid of tested fire cocks.
 class ResultsPanel : public QFrame {
@@ -26,6 +27,18 @@ public:
     // The diameter text as the field shows it.
     QString DnasText() const;
 
+    // Handlers.
+    void DnasChange();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Action2Execute();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void FitToFont();
+
     std::unique_ptr<Ui::ResultsPanel> ui;
+    ResultsModel* model_ = nullptr;
 };

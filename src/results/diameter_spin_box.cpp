@@ -1,0 +1,91 @@
+#include "results/diameter_spin_box.h"
+
+#include "results/nozzle.h"
+#include "wizard/locale_format.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+DiameterSpinBox::DiameterSpinBox(QWidget* parent)
+    : QAbstractSpinBox(parent), beeper_([] { QApplication::beep(); }) {
+    setAccelerated(false);
+    setKeyboardTracking(true);
+    lineEdit()->setText(QString::number(results::InitialDiameter));
+    connect(lineEdit(), &QLineEdit::textChanged, this, &DiameterSpinBox::TextChanged);
+}
+
+QString DiameterSpinBox::Text() const {
+    return lineEdit()->text();
+}
+
+void DiameterSpinBox::SetText(const QString& text) {
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
+}
+
+// Digits, signs and the decimal separator may stand while typing; the diameter they make is
+// judged by the core.
+bool DiameterSpinBox::Allowed(QChar c) const {
+    return c.isDigit() || c == u'+' || c == u'-' || c == QChar(wizard::DecimalSeparator());
+}
+
+QValidator::State DiameterSpinBox::validate(QString& input, int&) const {
+    for (QChar c : input)
+        if (!Allowed(c))
+            return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+// A text that names no diameter steps from the value the field would take on leaving.
+int DiameterSpinBox::Stepped(int steps) const {
+    int value = results::BoundedDiameter(Utf8(Text()));
+    for (int i = 0; i < steps; ++i)
+        value = results::DiameterUp(value);
+    for (int i = 0; i > steps; --i)
+        value = results::DiameterDown(value);
+    return value;
+}
+
+void DiameterSpinBox::stepBy(int steps) {
+    SetText(QString::number(Stepped(steps)));
+}
+
+QAbstractSpinBox::StepEnabled DiameterSpinBox::stepEnabled() const {
+    StepEnabled enabled = StepNone;
+    if (QString::number(Stepped(1)) != Text())
+        enabled |= StepUpEnabled;
+    if (QString::number(Stepped(-1)) != Text())
+        enabled |= StepDownEnabled;
+    return enabled;
+}
+
+void DiameterSpinBox::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString typed = event->text();
+    // Shortcuts such as Ctrl+A carry a letter but type nothing.
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool refusedChar =
+        !shortcut && !typed.isEmpty() && typed.at(0).isPrint() && !Allowed(typed.at(0));
+    if (enter || refusedChar) {
+        event->accept();
+        if (beeper_)
+            beeper_();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void DiameterSpinBox::focusOutEvent(QFocusEvent* event) {
+    SetText(QString::number(results::BoundedDiameter(Utf8(Text()))));
+    QAbstractSpinBox::focusOutEvent(event);
+}

@@ -1,0 +1,133 @@
+#include "results/results_view.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int TextFlags = Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextExpandTabs;
+constexpr std::array<int, 7> ColumnWidths{22, 21, 80, 84, 66, 54, 90};
+constexpr int HeaderHeight = 45;
+constexpr int RowHeight = 16;
+constexpr int CellInset = 2;
+// Marks an editor whose text the user owns: the grid's own writes do not overwrite it.
+constexpr const char* EditorLoaded = "naporisEditorLoaded";
+
+} // namespace
+
+void DrawHeaderText(QPainter& painter, const QRect& cell, const QString& text) {
+    const int measured = painter.boundingRect(cell, TextFlags, text).height();
+    const int height = std::min(measured, cell.height());
+    // Cell bottom as an exclusive edge, the band's top truncated toward zero.
+    const int top = (cell.top() + (cell.top() + cell.height()) - height) / 2;
+    painter.drawText(QRect(cell.left(), top, cell.width(), height), TextFlags | Qt::AlignTop, text);
+}
+
+ResultsHeader::ResultsHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+void ResultsHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    if (!rect.isValid())
+        return;
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.rect = rect;
+    option.section = logicalIndex;
+    option.state |= QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
+    painter->save();
+    painter->setPen(palette().color(QPalette::ButtonText));
+    DrawHeaderText(*painter, rect,
+                   model() ? model()->headerData(logicalIndex, orientation()).toString()
+                           : QString());
+    painter->restore();
+}
+
+void ResultsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    painter->save();
+    if (index.column() == 0) {
+        painter->fillRect(option.rect, option.palette.button());
+        painter->setPen(option.palette.color(QPalette::ButtonText));
+        DrawHeaderText(*painter, option.rect, text);
+        painter->restore();
+        return;
+    }
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    item.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : nullptr;
+    if (style)
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(option.rect.adjusted(CellInset, CellInset, 0, 0),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter->restore();
+}
+
+QWidget* ResultsDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                       const QModelIndex&) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    // Every keystroke is stored at once, so its row is brought up to date while typing.
+    connect(editor, &QLineEdit::textEdited, this,
+            [this, editor] { emit const_cast<ResultsDelegate*>(this)->commitData(editor); });
+    return editor;
+}
+
+void ResultsDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line || line->property(EditorLoaded).toBool())
+        return;
+    line->setText(index.data(Qt::EditRole).toString());
+    line->setProperty(EditorLoaded, true);
+}
+
+void ResultsDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                   const QModelIndex& index) const {
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        model->setData(index, line->text(), Qt::EditRole);
+}
+
+void ResultsDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                           const QModelIndex&) const {
+    editor->setGeometry(option.rect);
+}
+
+ResultsView::ResultsView(QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new ResultsHeader(this));
+    horizontalHeader()->setFixedHeight(HeaderHeight);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setMinimumSectionSize(4);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(RowHeight);
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    setItemDelegate(new ResultsDelegate(this));
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setShowGrid(true);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+}
+
+void ResultsView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    for (int column = 0; column < static_cast<int>(ColumnWidths.size()); ++column)
+        setColumnWidth(column, ColumnWidths[static_cast<std::size_t>(column)]);
+}
