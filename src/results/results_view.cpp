@@ -1,5 +1,6 @@
 #include "results/results_view.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
@@ -26,6 +27,30 @@ void DrawHeaderText(QPainter& painter, const QRect& cell, const QString& text) {
 }
 
 ResultsHeader::ResultsHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+void ResultsHeader::FitFont(const QFont& base, const QList<int>& widths) {
+    constexpr qreal SmallestSize = 6;
+    constexpr qreal Step = 0.5;
+    QFont font = base;
+    const qreal baseSize = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
+    for (qreal size = baseSize; size >= SmallestSize; size -= Step) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (int column = 0; fits && column < widths.size() && model(); ++column) {
+            const QString text = model()->headerData(column, orientation()).toString();
+            const int width = widths[column];
+            for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+                fits = fits && metrics.horizontalAdvance(word) <= width;
+            fits =
+                fits && metrics.boundingRect(QRect(0, 0, width, 4 * HeaderHeight), TextFlags, text)
+                                .height() <= height();
+        }
+        if (fits)
+            break;
+    }
+    setFont(font);
+}
 
 void ResultsHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     if (!rect.isValid())
@@ -130,4 +155,17 @@ void ResultsView::setModel(QAbstractItemModel* model) {
     QTableView::setModel(model);
     for (int column = 0; column < static_cast<int>(ColumnWidths.size()); ++column)
         setColumnWidth(column, ColumnWidths[static_cast<std::size_t>(column)]);
+    FitHeaderFont();
+}
+
+void ResultsView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitHeaderFont();
+}
+
+// The headers are fitted to the columns as laid out, not as the user drags them.
+void ResultsView::FitHeaderFont() {
+    static_cast<ResultsHeader*>(horizontalHeader())
+        ->FitFont(font(), QList<int>(ColumnWidths.begin(), ColumnWidths.end()));
 }

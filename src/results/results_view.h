@@ -18,6 +18,10 @@ class ResultsHeader : public QHeaderView {
 public:
     explicit ResultsHeader(QWidget* parent = nullptr);
 
+    // The largest font, at most the grid's own, in which every header fits its column of the
+    // given width within the header row: whole words on their lines, no line cut off.
+    void FitFont(const QFont& base, const QList<int>& widths);
+
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
@@ -50,4 +54,10 @@ public:
     explicit ResultsView(QWidget* parent = nullptr);
 
     void setModel(QAbstractItemModel* model) override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FitHeaderFont();
 };
