@@ -1,0 +1,153 @@
+// Big but legal input on screen: a 10 000-row grid, a 100 000-character conclusion and
+// 1 000-character fields. Each benchmark times one thing the user does, on real widgets of an
+// offscreen application, so a slow layout or a whole-grid update per key shows here.
+#include "results/conclusion_panel.h"
+#include "results/results_model.h"
+#include "results/results_panel.h"
+#include "results/results_view.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+constexpr int ManyRows = 10'000;
+constexpr int LongConclusion = 100'000;
+constexpr int LongField = 1'000;
+
+// Words of a conclusion, so that the memo wraps them as it would a real one.
+QString LongText(int length) {
+    const QString word = QStringLiteral("пожарный кран этажа расход ");
+    QString text;
+    text.reserve(length);
+    while (text.size() < length) {
+        text += word;
+    }
+    text.truncate(length);
+    return text;
+}
+
+ResultsPanel& ShownResultsPanel(int rows) {
+    static ResultsPanel panel;
+    panel.Prepare(rows, 2.5);
+    panel.show();
+    QCoreApplication::processEvents();
+    return panel;
+}
+
+// Sizing the grid to many rows, as the forward press from step 2 does.
+void PrepareManyRows(benchmark::State& state) {
+    ResultsPanel panel;
+    panel.show();
+    int rows = ManyRows;
+    for (auto _ : state) {
+        rows = rows == ManyRows ? ManyRows - 1 : ManyRows; // a real change every time
+        panel.Prepare(rows, 2.5);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(PrepareManyRows)->Unit(benchmark::kMillisecond);
+
+// One keystroke in a pressure cell of a 10 000-row grid that is on screen.
+void PressureKeystroke(benchmark::State& state) {
+    ResultsPanel& panel = ShownResultsPanel(ManyRows);
+    auto* view = panel.findChild<ResultsView*>(QStringLiteral("SG"));
+    auto* model = view->model();
+    const QModelIndex cell = model->index(ManyRows / 2, results::ColPressure);
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        model->setData(cell, longer ? QStringLiteral("2,5") : QStringLiteral("2,"));
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(PressureKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A change of the nozzle diameter: every one of the 10 000 rows is brought up to date.
+void DiameterChangeOnScreen(benchmark::State& state) {
+    ResultsPanel& panel = ShownResultsPanel(ManyRows);
+    auto* view = panel.findChild<ResultsView*>(QStringLiteral("SG"));
+    auto* model = qobject_cast<ResultsModel*>(view->model());
+    for (int row = 0; row < ManyRows; ++row) {
+        model->setData(model->index(row, results::ColPressure),
+                       QString::number(1 + row % 15) + QStringLiteral(",5"));
+    }
+    bool twelve = false;
+    for (auto _ : state) {
+        twelve = !twelve;
+        model->SetDiameter(twelve ? 12 : 13);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(DiameterChangeOnScreen)->Unit(benchmark::kMillisecond);
+
+// Step 3 to step 4 puts the whole composed conclusion into the memo.
+void ConclusionIntoMemo(benchmark::State& state) {
+    ConclusionPanel panel;
+    panel.show();
+    const QString text = LongText(LongConclusion);
+    for (auto _ : state) {
+        panel.SetConclusion(text);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(ConclusionIntoMemo)->Unit(benchmark::kMillisecond);
+
+// One letter typed into the middle of a 100 000-character conclusion.
+void MemoKeystroke(benchmark::State& state) {
+    ConclusionPanel panel;
+    panel.show();
+    panel.SetConclusion(LongText(LongConclusion));
+    auto* memo = panel.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    memo->setFocus();
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(LongConclusion / 2);
+    memo->setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    bool type = false;
+    for (auto _ : state) {
+        type = !type;
+        if (type) {
+            QTest::keyClick(memo, Qt::Key_A);
+        } else {
+            QTest::keyClick(memo, Qt::Key_Backspace);
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(MemoKeystroke)->Unit(benchmark::kMicrosecond);
+
+// One letter typed at the end of a 1 000-character field of step 1.
+void FieldKeystroke(benchmark::State& state) {
+    QLineEdit field;
+    field.show();
+    field.setText(LongText(LongField));
+    field.setFocus();
+    field.end(false);
+    QCoreApplication::processEvents();
+    bool type = false;
+    for (auto _ : state) {
+        type = !type;
+        QTest::keyClick(&field, type ? Qt::Key_A : Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(FieldKeystroke)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
