@@ -1,4 +1,70 @@
 // The main window's "Отчет": the protocol of the inspection.
+#include "protocol/docx_writer.h"
+#include "protocol/protocol.h"
+#include "protocol/tf_progress.h"
+#include "results/conclusion_panel.h"
+#include "results/results_panel.h"
+#include "wizard/general_data_panel.h"
+#include "wizard/locale_format.h"
 #include "wizard/tf_1.h"
 
-void TF_1::GenerateProtocol() {}
+#include <QDir>
+#include <filesystem>
+
+namespace {
+
+// Whatever happens while the protocol is written, the main window comes back usable.
+class RestoreWindows {
+public:
+    RestoreWindows(QWidget* main, TF_progress* progress) : main_(main), progress_(progress) {}
+    ~RestoreWindows() {
+        if (progress_)
+            progress_->hide();
+        main_->setEnabled(true);
+    }
+    RestoreWindows(const RestoreWindows&) = delete;
+    RestoreWindows& operator=(const RestoreWindows&) = delete;
+
+private:
+    QWidget* main_;
+    TF_progress* progress_;
+};
+
+std::filesystem::path ToPath(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+QString ToQString(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()),
+                             static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void TF_1::GenerateProtocol() {
+    protocol::ProtocolData data;
+    data.general = Panel1()->GeneralData();
+    data.JetFlow = JetFlow();
+    data.Dnas = Panel3()->DnasText().toStdString();
+    data.results = protocol::ResultRows(Panel3()->Grid());
+    data.Memo1 = Panel4()->Conclusion().toStdString();
+    data.separator = wizard::DecimalSeparator(locale());
+
+    const QString folder = documentFolder_.isEmpty() ? QDir::tempPath() : documentFolder_;
+    protocol::Document document(
+        protocol::ShowAsFile(ToPath(folder), protocol::ProtocolFileStem(data.general.date),
+                             [this](const std::filesystem::path& path) {
+                                 return documentOpener_ && documentOpener_(ToQString(path));
+                             }));
+
+    setEnabled(false);
+    RestoreWindows restore(this, progressWindow_);
+    if (progressWindow_)
+        progressWindow_->show();
+    protocol::GenerateProtocol(data, document, [this](int percent) {
+        if (progressWindow_)
+            progressWindow_->ShowProgress(percent);
+    });
+}
