@@ -98,13 +98,9 @@ void ResultsModel::SetDiameter(std::optional<int> diameter) {
     UpdateEveryRow();
 }
 
-void ResultsModel::SetAutoFlow(bool on) {
-    rules_.autoFlow = on;
-    UpdateEveryRow();
-}
-
-void ResultsModel::SetAutoCompliance(bool on) {
-    rules_.autoCompliance = on;
+void ResultsModel::SetSwitches(bool autoFlow, bool autoCompliance) {
+    rules_.autoFlow = autoFlow;
+    rules_.autoCompliance = autoCompliance;
     UpdateEveryRow();
 }
 

@@ -32,8 +32,7 @@ public:
 
     // Each brings every row up to date that the change affects.
     void SetDiameter(std::optional<int> diameter);
-    void SetAutoFlow(bool on);
-    void SetAutoCompliance(bool on);
+    void SetSwitches(bool autoFlow, bool autoCompliance);
     void SetSeparator(char separator);
 
 signals:

@@ -84,8 +84,7 @@ void ResultsPanel::SpeedButton2Click() {
 }
 
 void ResultsPanel::Action2Execute() {
-    model_->SetAutoFlow(ui->CheckBox8->isChecked());
-    model_->SetAutoCompliance(ui->CheckBox7->isChecked());
+    model_->SetSwitches(ui->CheckBox8->isChecked(), ui->CheckBox7->isChecked());
 }
 
 void ResultsPanel::changeEvent(QEvent* event) {

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -128,6 +129,9 @@ struct TypingCase {
     const char* keys;
     std::vector<std::pair<std::string, std::string>> afterEachKey; // flow, compliance
 };
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PressureTyping : public ResultsPanelTest, public ::testing::WithParamInterface<TypingCase> {};
 
@@ -200,6 +204,9 @@ struct DiameterCase {
     const char* text;
     const char* flowAt2Bar;
 };
+void PrintTo(const DiameterCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DiameterStepping : public ResultsPanelTest,
                          public ::testing::WithParamInterface<DiameterCase> {};
@@ -259,6 +266,9 @@ struct LeavingCase {
     const char* textAfterLeaving;
     const char* flowAfterLeaving; // at 2 bar
 };
+void PrintTo(const LeavingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DiameterLeaving : public ResultsPanelTest,
                         public ::testing::WithParamInterface<LeavingCase> {};
@@ -297,6 +307,9 @@ struct RefusedKey {
     Qt::Key key;
     const char* text;
 };
+void PrintTo(const RefusedKey& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DiameterRefusal : public ResultsPanelTest,
                         public ::testing::WithParamInterface<RefusedKey> {};
