@@ -1,0 +1,236 @@
+// The document writer under any texts and any sequence of operations: any bytes, invalid
+// UTF-8, control characters, very long lines, many CR LF. Operations may refuse with a
+// DocumentError; nothing else may escape. The saved package always opens with libzip, every
+// part parses with pugixml, carries only characters XML allows, and keeps the structure a word
+// processor needs (every cell and the body end with a paragraph).
+#include "fuzz_check.h"
+#include "protocol/document.h"
+#include "protocol/docx_writer.h"
+#include "utf8.h"
+
+#include <cstdint>
+#include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+#include <zip.h>
+
+namespace {
+
+// XML 1.0 characters: tab, line feed, carriage return, U+0020 … U+D7FF, U+E000 … U+FFFD and
+// U+10000 … U+10FFFF, in well-formed UTF-8.
+bool IsXmlText(std::string_view text) {
+    if (!IsValidUtf8(text)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            return false;
+        }
+        // U+FFFE and U+FFFF are EF BF BE and EF BF BF.
+        if (c == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
+            (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Decoded texts and attribute values too: a character reference such as &#1; would pass the
+// raw scan and still make the part unreadable.
+void CheckNodes(const pugi::xml_node& node) {
+    for (const pugi::xml_attribute& attribute : node.attributes()) {
+        FUZZ_CHECK(IsXmlText(attribute.value()), "an attribute carries only XML characters");
+    }
+    for (const pugi::xml_node& child : node.children()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            FUZZ_CHECK(IsXmlText(child.value()), "a text carries only XML characters");
+        }
+        CheckNodes(child);
+    }
+}
+
+pugi::xml_node LastElement(const pugi::xml_node& node) {
+    pugi::xml_node last;
+    for (const pugi::xml_node& child : node.children()) {
+        if (child.type() == pugi::node_element) {
+            last = child;
+        }
+    }
+    return last;
+}
+
+void CheckDocumentStructure(const pugi::xml_document& xml) {
+    const pugi::xml_node body = xml.child("w:document").child("w:body");
+    FUZZ_CHECK(body, "the document has a body");
+    const pugi::xml_node sectPr = LastElement(body);
+    FUZZ_CHECK(std::strcmp(sectPr.name(), "w:sectPr") == 0, "the body ends with its section");
+    const pugi::xml_node beforeSection = sectPr.previous_sibling();
+    FUZZ_CHECK(std::strcmp(beforeSection.name(), "w:p") == 0,
+               "a paragraph stands before the section");
+    for (const pugi::xpath_node& cell : xml.select_nodes("//w:tc")) {
+        FUZZ_CHECK(std::strcmp(LastElement(cell.node()).name(), "w:p") == 0,
+                   "every cell ends with a paragraph");
+    }
+    for (const pugi::xpath_node& row : xml.select_nodes("//w:tr")) {
+        FUZZ_CHECK(row.node().child("w:tc"), "every row has a cell");
+    }
+}
+
+void CheckPackage(const std::string& bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    FUZZ_CHECK(source, "the package makes a zip source");
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (!archive) {
+        zip_source_free(source);
+    }
+    FUZZ_CHECK(archive, "the package opens with libzip");
+    std::unique_ptr<zip_t, decltype(&zip_discard)> open(archive, zip_discard);
+
+    bool sawDocument = false;
+    const zip_int64_t entries = zip_get_num_entries(archive, 0);
+    FUZZ_CHECK(entries >= 3, "the package holds its parts");
+    for (zip_int64_t i = 0; i < entries; ++i) {
+        zip_stat_t stat;
+        FUZZ_CHECK(zip_stat_index(archive, i, 0, &stat) == 0, "every part has its entry");
+        zip_file_t* file = zip_fopen_index(archive, i, 0);
+        FUZZ_CHECK(file, "every part opens");
+        std::string content(stat.size, '\0');
+        const zip_int64_t read = zip_fread(file, content.data(), content.size());
+        zip_fclose(file);
+        FUZZ_CHECK(read == static_cast<zip_int64_t>(stat.size), "every part reads whole");
+        FUZZ_CHECK(IsXmlText(content), "every part is well-formed UTF-8 of XML characters");
+
+        pugi::xml_document xml;
+        const pugi::xml_parse_result parsed = xml.load_buffer(content.data(), content.size());
+        FUZZ_CHECK(parsed, "every part parses with pugixml");
+        CheckNodes(xml);
+        if (std::string_view(stat.name) == "word/document.xml") {
+            sawDocument = true;
+            CheckDocumentStructure(xml);
+        }
+    }
+    FUZZ_CHECK(sawDocument, "the package holds word/document.xml");
+}
+
+// Any bytes, or long lines and runs of line breaks built from them.
+std::string Text(FuzzedDataProvider& input) {
+    std::string piece = input.ConsumeRandomLengthString(256);
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return piece;
+    case 1: { // a very long line
+        std::string line;
+        const int repeats = input.ConsumeIntegralInRange(1, 400);
+        for (int i = 0; i < repeats; ++i) {
+            line += piece.empty() ? std::string("я") : piece;
+        }
+        return line;
+    }
+    case 2: { // many CR LF, between pieces or alone
+        std::string lines;
+        const int count = input.ConsumeIntegralInRange(1, 300);
+        for (int i = 0; i < count; ++i) {
+            lines += piece;
+            lines += "\r\n";
+        }
+        return lines;
+    }
+    default: { // every kind of line break, lone CR and LF included
+        static constexpr std::string_view breaks[] = {"\r\n", "\n", "\r", "\n\r", "\r\r\n"};
+        std::string mixed;
+        const int count = input.ConsumeIntegralInRange(1, 50);
+        for (int i = 0; i < count; ++i) {
+            mixed += piece;
+            mixed += breaks[input.ConsumeIntegralInRange(0, 4)];
+        }
+        return mixed;
+    }
+    }
+}
+
+struct Formatting {
+    std::string fontName;
+    std::int32_t bold, italic, strikeThrough, underline, size;
+    protocol::Alignment alignment;
+};
+
+Formatting AnyFormatting(FuzzedDataProvider& input) {
+    Formatting f;
+    f.fontName = input.ConsumeBool() ? "Times New Roman" : input.ConsumeRandomLengthString(40);
+    f.bold = input.ConsumeIntegral<std::int32_t>();
+    f.italic = input.ConsumeIntegral<std::int32_t>();
+    f.strikeThrough = input.ConsumeIntegral<std::int32_t>();
+    f.underline = input.ConsumeIntegralInRange<std::int32_t>(-1, 2);
+    f.size = input.ConsumeBool() ? input.ConsumeIntegralInRange(8, 16)
+                                 : input.ConsumeIntegral<std::int32_t>();
+    f.alignment = static_cast<protocol::Alignment>(input.ConsumeIntegralInRange(0, 5));
+    return f;
+}
+
+float AnyMeasure(FuzzedDataProvider& input) {
+    return input.ConsumeBool() ? input.ConsumeFloatingPointInRange(0.0f, 600.0f)
+                               : input.ConsumeFloatingPoint<float>();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    std::optional<std::string> saved;
+    protocol::Document document(
+        [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
+
+    document.NewWordDocument();
+    const int operations = input.ConsumeIntegralInRange(0, 40);
+    for (int i = 0; i < operations && input.remaining_bytes() > 0; ++i) {
+        try {
+            switch (input.ConsumeIntegralInRange(0, 5)) {
+            case 0: {
+                const std::string text = Text(input);
+                const Formatting f = AnyFormatting(input);
+                document.AppendParagraph(text, f.fontName, f.bold, f.italic, f.strikeThrough,
+                                         f.underline, f.size, f.alignment);
+                break;
+            }
+            case 1:
+                document.AddTable(input.ConsumeIntegralInRange(-1, 6),
+                                  input.ConsumeIntegralInRange(-1, 9),
+                                  input.ConsumeIntegral<std::int32_t>());
+                break;
+            case 2: {
+                const auto row = input.ConsumeIntegralInRange(-1, 14);
+                const auto column = input.ConsumeIntegralInRange(-1, 9);
+                const std::string text = Text(input);
+                const Formatting f = AnyFormatting(input);
+                document.WriteCell(row, column, text, f.fontName, f.bold, f.italic, f.strikeThrough,
+                                   f.underline, f.size, f.alignment);
+                break;
+            }
+            case 3:
+                document.SetCellWidth(input.ConsumeIntegralInRange(-1, 14),
+                                      input.ConsumeIntegralInRange(-1, 9), AnyMeasure(input));
+                break;
+            case 4:
+                document.SetPageMargins(AnyMeasure(input), AnyMeasure(input), AnyMeasure(input),
+                                        AnyMeasure(input));
+                break;
+            default:
+                document.DisableProofing();
+            }
+        } catch (const protocol::DocumentError&) {
+            // A refused operation leaves the document as it was; the next goes on.
+        }
+    }
+    document.ShowWordDocument();
+    document.ReleaseWord();
+    FUZZ_CHECK(saved.has_value(), "showing the document saves it");
+    CheckPackage(*saved);
+    return 0;
+}
