@@ -169,3 +169,15 @@ void ResultsView::FitHeaderFont() {
     static_cast<ResultsHeader*>(horizontalHeader())
         ->FitFont(font(), QList<int>(ColumnWidths.begin(), ColumnWidths.end()));
 }
+
+QModelIndex ResultsView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    if (!next.isValid() || next.column() != 0 || !model())
+        return next;
+    if (cursorAction == MoveNext)
+        return model()->index(next.row(), 1);
+    if (cursorAction == MovePrevious)
+        return next.row() > 0 ? model()->index(next.row() - 1, model()->columnCount() - 1)
+                              : currentIndex();
+    return next;
+}

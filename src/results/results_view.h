@@ -57,6 +57,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Tab passes over the row-number column, which holds nothing to edit.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void FitHeaderFont();

@@ -193,6 +193,23 @@ TEST_F(ResultsPanelTest, KeystrokeTouchesOnlyItsOwnRow) {
     EXPECT_EQ(Outcome(3), row3);
 }
 
+TEST_F(ResultsPanelTest, TabMovesToTheNextCellPastTheRowNumbers) {
+    QLineEdit* editor = OpenEditor(1, ColDefects);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(view_->currentIndex(), view_->model()->index(0, ColPressure));
+    auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(next, nullptr);
+    Type(next, QStringLiteral("2"));
+    EXPECT_EQ(Outcome(1), std::make_pair(std::string("2,6"), std::string("Да")));
+
+    OpenEditor(1, ColCompliance);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(view_->currentIndex(), view_->model()->index(1, results::ColCock));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(view_->currentIndex(), view_->model()->index(0, ColCompliance));
+}
+
 // ---- The nozzle diameter: buttons, arrow keys and typed values, all rows following. ----
 
 enum class Step { None, UpButton, DownButton, UpKey, DownKey };
