@@ -53,6 +53,11 @@ void TF_1::GenerateProtocol() {
     data.separator = wizard::DecimalSeparator(locale());
 
     const QString folder = documentFolder_.isEmpty() ? QDir::tempPath() : documentFolder_;
+    // Qt names no temporary folder when the one set for the session does not exist; the
+    // protocol must not land in whatever the working folder happens to be.
+    if (folder.isEmpty())
+        throw protocol::DocumentError(
+            "Папка временных файлов не найдена: протокол некуда сохранить");
     protocol::Document document(
         protocol::ShowAsFile(ToPath(folder), protocol::ProtocolFileStem(data.general.date),
                              [this](const std::filesystem::path& path) {
