@@ -12,6 +12,7 @@ if(WIN32)
     # binding Microsoft.Windows.Common-Controls 6.0.0.0; both sit beside it.
     enable_language(RC)
     target_sources(naporis PRIVATE ${NAPORIS_RESOURCES}/windows/naporis.rc)
+    target_include_directories(naporis PRIVATE ${NAPORIS_RESOURCES}/windows) # for windres
     set_target_properties(naporis PROPERTIES WIN32_EXECUTABLE ON)
     install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     return()
