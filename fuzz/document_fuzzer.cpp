@@ -1,13 +1,16 @@
 // The document writer under any texts and any sequence of operations: any bytes, invalid
 // UTF-8, control characters, very long lines, many CR LF. Operations may refuse with a
-// DocumentError; nothing else may escape. The saved package always opens with libzip, every
-// part parses with pugixml, carries only characters XML allows, and keeps the structure a word
-// processor needs (every cell and the body end with a paragraph).
+// DocumentError; nothing else may escape. Or the whole protocol composed from any typed
+// texts, grid cells, diameter text, flow and date. The saved package always opens with libzip,
+// every part parses with pugixml, carries only characters XML allows, and keeps the structure a
+// word processor needs (every cell and the body end with a paragraph).
 #include "fuzz_check.h"
 #include "protocol/document.h"
 #include "protocol/docx_writer.h"
+#include "protocol/protocol.h"
 #include "utf8.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -179,10 +182,54 @@ float AnyMeasure(FuzzedDataProvider& input) {
                                : input.ConsumeFloatingPoint<float>();
 }
 
+// "Отчет" on whatever the inspector typed: the composition refuses only with a DocumentError
+// (a date the date line cannot read); otherwise the protocol is shown and saved.
+void ComposeProtocol(FuzzedDataProvider& input) {
+    protocol::ProtocolData data;
+    data.general.date.day = input.ConsumeIntegralInRange(-1, 32);
+    data.general.date.month = input.ConsumeIntegralInRange(0, 13);
+    data.general.date.year = input.ConsumeIntegralInRange(-1, 10000);
+    data.general.Mesto = Text(input);
+    data.general.MestoProverki = Text(input);
+    data.general.ObjName = Text(input);
+    data.general.NameOrg = Text(input);
+    data.general.Oborud = Text(input);
+    data.JetFlow = input.ConsumeBool() ? 2.5 : input.ConsumeFloatingPoint<double>();
+    data.Dnas = input.ConsumeRandomLengthString(8);
+    data.separator = input.ConsumeBool() ? ',' : '.';
+    const int rows = input.ConsumeIntegralInRange(0, 12);
+    for (int r = 0; r < rows; ++r) {
+        std::array<std::string, 7> row;
+        row[0] = std::to_string(r + 1);
+        for (int c = 1; c < 7; ++c)
+            row[c] = input.ConsumeRandomLengthString(64);
+        data.results.push_back(std::move(row));
+    }
+    data.Memo1 = Text(input);
+
+    std::optional<std::string> saved;
+    protocol::Document document(
+        [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
+    try {
+        protocol::GenerateProtocol(data, document, {});
+    } catch (const protocol::DocumentError&) {
+        const bool badDate = data.general.date.month < 1 || data.general.date.month > 12 ||
+                             data.general.date.day < 0 || data.general.date.year < 0;
+        FUZZ_CHECK(badDate || rows == 0, "only a bad date or no result row stops the protocol");
+        return;
+    }
+    FUZZ_CHECK(saved.has_value(), "the composed protocol is shown");
+    CheckPackage(*saved);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
+    if (input.ConsumeBool()) {
+        ComposeProtocol(input);
+        return 0;
+    }
     std::optional<std::string> saved;
     protocol::Document document(
         [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
