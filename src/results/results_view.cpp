@@ -134,7 +134,7 @@ ResultsView::ResultsView(QWidget* parent) : QTableView(parent) {
 
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(RowHeight);
-    verticalHeader()->setDefaultSectionSize(RowHeight);
+    FitRowHeight();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     setItemDelegate(new ResultsDelegate(this));
@@ -160,8 +160,17 @@ void ResultsView::setModel(QAbstractItemModel* model) {
 
 void ResultsView::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         FitHeaderFont();
+        FitRowHeight();
+    }
+}
+
+// 16 pixels hold a line of the usual fonts below the 2-pixel inset; a larger font gets the
+// room it needs rather than losing its descenders.
+void ResultsView::FitRowHeight() {
+    verticalHeader()->setDefaultSectionSize(
+        std::max(RowHeight, fontMetrics().height() + CellInset));
 }
 
 // The headers are fitted to the columns as laid out, not as the user drags them.

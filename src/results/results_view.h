@@ -62,4 +62,5 @@ protected:
 
 private:
     void FitHeaderFont();
+    void FitRowHeight();
 };
