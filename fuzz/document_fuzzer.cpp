@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <pugixml.hpp>
@@ -178,8 +179,17 @@ Formatting AnyFormatting(FuzzedDataProvider& input) {
 }
 
 float AnyMeasure(FuzzedDataProvider& input) {
-    return input.ConsumeBool() ? input.ConsumeFloatingPointInRange(0.0f, 600.0f)
-                               : input.ConsumeFloatingPoint<float>();
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return input.ConsumeFloatingPointInRange(0.0f, 600.0f);
+    case 1:
+        return input.ConsumeFloatingPoint<float>();
+    case 2:
+        return std::numeric_limits<float>::quiet_NaN();
+    default:
+        return input.ConsumeBool() ? std::numeric_limits<float>::infinity()
+                                   : -std::numeric_limits<float>::infinity();
+    }
 }
 
 // "Отчет" on whatever the inspector typed: the composition refuses only with a DocumentError
