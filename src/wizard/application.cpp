@@ -1,8 +1,17 @@
 #include "wizard/application.h"
 
+#include "wizard/failure_text.h"
 #include "wizard/messages.h"
 
-#include <exception>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QStyleFactory>
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace wizard {
 
@@ -12,6 +21,27 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
     RunGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
+}
+
+void ApplyApplicationLook(QApplication& app) {
+    InitResources();
+    app.setApplicationName(QString::fromUtf8(ApplicationTitle.data(), ApplicationTitle.size()));
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(style);
+    // Close to the 8-point sans serif the forms were laid out in: 11 pixels high.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    app.setFont(font);
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/naporis/fire_cock_%1.png").arg(size), QSize(size, size));
+    app.setWindowIcon(icon);
+}
+
+QPixmap FireCockPicture() {
+    InitResources();
+    return QPixmap(QStringLiteral(":/naporis/fire_cock_49.png"));
 }
 
 } // namespace wizard

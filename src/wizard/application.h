@@ -12,4 +12,11 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// The program's name, icon, style and font, set before any window exists; the program and
+// the widget tests both call it, so tests see what users see.
+void ApplyApplicationLook(QApplication& app);
+
+// The sign, as the windows show it (49 x 49) and as the program's icon (48, 32, 24, 16).
+QPixmap FireCockPicture();
+
 } // namespace wizard

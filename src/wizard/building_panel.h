@@ -3,7 +3,6 @@
 #include "requirement/requirement.h"
 
 #include <QFrame>
-
 #include <memory>
 
 namespace Ui {
@@ -23,7 +22,12 @@ public:
 
     // Shows the sub-panels that matter for the chosen type and degree.
     void UpdateParamPanels();
+    // Refills the category list after the degree changed.
+    void stepognChange();
 
 private:
+    void Action1Execute();
+    void DegreeChanged();
+
     std::unique_ptr<Ui::BuildingPanel> ui;
 };

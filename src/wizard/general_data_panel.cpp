@@ -1,11 +1,54 @@
 #include "wizard/general_data_panel.h"
 
 #include "ui_general_data_panel.h"
+#include "wizard/building_inputs.h"
 
-GeneralDataPanel::GeneralDataPanel(QWidget* parent) : QFrame(parent), ui(std::make_unique<Ui::GeneralDataPanel>()) { ui->setupUi(this); }
+#include <QDate>
+#include <QKeyEvent>
+
+GeneralDataPanel::GeneralDataPanel(QWidget* parent)
+    : QFrame(parent), ui(std::make_unique<Ui::GeneralDataPanel>()) {
+    ui->setupUi(this);
+    ui->Data->setDate(QDate::currentDate());
+    ui->Oborud->addItem(QString::fromUtf8(wizard::OborudItem.data(), wizard::OborudItem.size()));
+    ui->Oborud->setCurrentIndex(-1);
+    ui->Oborud->clearEditText();
+    ApplyLocale(QLocale());
+    // Tab leaves the date for the next field instead of walking through day, month and year.
+    ui->Data->installEventFilter(this);
+}
+
+bool GeneralDataPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Data && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
 
 GeneralDataPanel::~GeneralDataPanel() = default;
 
-protocol::GeneralData GeneralDataPanel::GeneralData() const { return {}; }
+void GeneralDataPanel::ApplyLocale(const QLocale& locale) {
+    ui->Data->setLocale(locale);
+    ui->Data->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
+}
 
-QString GeneralDataPanel::Address() const { return {}; }
+protocol::GeneralData GeneralDataPanel::GeneralData() const {
+    const QDate date = ui->Data->date();
+    return {
+        .date = {date.day(), date.month(), date.year()},
+        .Mesto = ui->Mesto->text().toStdString(),
+        .MestoProverki = ui->MestoProverki->text().toStdString(),
+        .ObjName = ui->ObjName->text().toStdString(),
+        .NameOrg = ui->NameOrg->text().toStdString(),
+        .Oborud = ui->Oborud->currentText().toStdString(),
+    };
+}
+
+QString GeneralDataPanel::Address() const {
+    return ui->MestoProverki->text();
+}

@@ -3,7 +3,6 @@
 #include "protocol/protocol_data.h"
 
 #include <QFrame>
-
 #include <memory>
 
 namespace Ui {
@@ -22,6 +21,12 @@ public:
     protocol::GeneralData GeneralData() const;
     // The address of the inspection (MestoProverki), as typed.
     QString Address() const;
+
+    // The inspection date shows in the locale's short date format.
+    void ApplyLocale(const QLocale& locale);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<Ui::GeneralDataPanel> ui;

@@ -3,10 +3,14 @@
 #include "wizard/tf_1.h"
 #include "wizard/tf_about.h"
 
+#include <QLocale>
+
 int main(int argc, char** argv) {
     wizard::Application app(argc, argv);
-    app.setApplicationName(QStringLiteral("Напорис"));
+    QLocale::setDefault(QLocale::system());
+    wizard::ApplyApplicationLook(app);
 
+    // Created once each, in this order; the main window first, shown centred.
     TF_1 F_1;
     F_1.show();
     TF_progress F_progress(&F_1);

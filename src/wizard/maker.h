@@ -8,6 +8,6 @@ namespace wizard {
 inline constexpr std::string_view Version = "0.9";
 inline constexpr std::string_view MainCaption = "Напорис 0.9";
 inline constexpr std::string_view MakerAddress = "https://naporis.example/";
-inline constexpr std::string_view MakerNotice = "© Разработчики программы «Напорис», 2026";
+inline constexpr std::string_view MakerNotice = "© Разработчики «Напориса», 2026";
 
 } // namespace wizard

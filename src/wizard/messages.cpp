@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-
 #include <exception>
 
 namespace wizard {
@@ -20,7 +19,9 @@ MessageSink& RefusalSink() {
     return sink;
 }
 
-QString Title() { return QString::fromUtf8(ApplicationTitle.data(), ApplicationTitle.size()); }
+QString Title() {
+    return QString::fromUtf8(ApplicationTitle.data(), ApplicationTitle.size());
+}
 
 } // namespace
 
@@ -30,7 +31,8 @@ void ShowFailure(const QString& message) {
         FailureSink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
@@ -45,9 +47,13 @@ void ShowRefusal(QWidget* parent) {
     box.exec();
 }
 
-MessageSink SetFailureSink(MessageSink sink) { return std::exchange(FailureSink(), std::move(sink)); }
+MessageSink SetFailureSink(MessageSink sink) {
+    return std::exchange(FailureSink(), std::move(sink));
+}
 
-MessageSink SetRefusalSink(MessageSink sink) { return std::exchange(RefusalSink(), std::move(sink)); }
+MessageSink SetRefusalSink(MessageSink sink) {
+    return std::exchange(RefusalSink(), std::move(sink));
+}
 
 void RunGuarded(const std::function<void()>& handler) {
     try {

@@ -1,19 +1,71 @@
 #include "wizard/tf_1.h"
 
+#include "results/conclusion_panel.h"
 #include "ui_tf_1.h"
+#include "wizard/application.h"
 #include "wizard/building_panel.h"
+#include "wizard/general_data_panel.h"
+#include "wizard/maker.h"
 #include "wizard/messages.h"
+#include "wizard/tf_about.h"
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), s.size());
+}
+
+const QString ForwardCaption = QStringLiteral("Далее >>");
+const QString ReportCaption = QStringLiteral("Отчет");
+
+// The focusable controls inside a panel, in the panel's own tab order.
+QList<QWidget*> TabStopsOf(QWidget* panel) {
+    QList<QWidget*> stops;
+    for (QWidget* w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
+        if (panel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            stops << w;
+    }
+    return stops;
+}
+
+} // namespace
 
 TF_1::TF_1(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TF_1>()),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TF_1>()),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      documentOpener_([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }) {
+      documentOpener_([](const QString& path) {
+          return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+      }) {
     ui->setupUi(this);
-    connect(ui->ButtonForward, &QPushButton::clicked, this, wizard::Guarded([this] { ButtonForwardClick(); }));
-    connect(ui->ButtonBack, &QPushButton::clicked, this, wizard::Guarded([this] { ButtonBackClick(); }));
+    // Panel1, ButtonForward, ButtonBack, Button3, Panel3, Panel2, Panel4, Button1: hidden panels
+    // and disabled buttons are skipped by Tab.
+    QList<QWidget*> order = TabStopsOf(ui->Panel1);
+    order << ui->ButtonForward << ui->ButtonBack << ui->Button3;
+    order << TabStopsOf(ui->Panel3) << TabStopsOf(ui->Panel2) << TabStopsOf(ui->Panel4);
+    order << ui->Button1;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    setWindowTitle(Text(wizard::MainCaption));
+    setFixedSize(569, 535);
+    ui->Image1->setPixmap(wizard::FireCockPicture());
+
+    QPalette blue = ui->Label2->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    ui->Label2->setPalette(blue);
+    ui->Label2->installEventFilter(this);
+
+    connect(ui->ButtonForward, &QPushButton::clicked, this,
+            wizard::Guarded([this] { ButtonForwardClick(); }));
+    connect(ui->ButtonBack, &QPushButton::clicked, this,
+            wizard::Guarded([this] { ButtonBackClick(); }));
     connect(ui->Button3, &QPushButton::clicked, this, wizard::Guarded([this] { Button3Click(); }));
     connect(ui->Button1, &QPushButton::clicked, this, wizard::Guarded([this] { Button1Click(); }));
     FormCreate();
@@ -21,21 +73,134 @@ TF_1::TF_1(QWidget* parent)
 
 TF_1::~TF_1() = default;
 
-GeneralDataPanel* TF_1::Panel1() const { return ui->Panel1; }
-BuildingPanel* TF_1::Panel2() const { return ui->Panel2; }
-ResultsPanel* TF_1::Panel3() const { return ui->Panel3; }
-ConclusionPanel* TF_1::Panel4() const { return ui->Panel4; }
+GeneralDataPanel* TF_1::Panel1() const {
+    return ui->Panel1;
+}
+BuildingPanel* TF_1::Panel2() const {
+    return ui->Panel2;
+}
+ResultsPanel* TF_1::Panel3() const {
+    return ui->Panel3;
+}
+ConclusionPanel* TF_1::Panel4() const {
+    return ui->Panel4;
+}
 
-void TF_1::FormCreate() {}
+void TF_1::SetAboutWindow(Tf_about* window) {
+    aboutWindow_ = window;
+    if (window)
+        connect(window, &Tf_about::AddressClicked, this,
+                wizard::Guarded([this] { Label2Click(); }));
+}
+
+void TF_1::FormCreate() {
+    for (QWidget* panel : {static_cast<QWidget*>(ui->Panel1), static_cast<QWidget*>(ui->Panel2),
+                           static_cast<QWidget*>(ui->Panel3), static_cast<QWidget*>(ui->Panel4)})
+        panel->move(64, 8);
+    ApplyLocale();
+}
 
 void TF_1::CalcRequirement() {
     requirement_ = requirement::CalcRequirement(ui->Panel2->Parameters(), requirement_);
 }
 
-void TF_1::ButtonForwardClick() {}
-void TF_1::ButtonBackClick() {}
-void TF_1::Button3Click() { close(); }
-void TF_1::Button1Click() {}
-void TF_1::Label2Click() {}
+// From the last step to the first, so that one click makes one transition; the new panel is
+// shown before the old one is hidden.
+void TF_1::ButtonForwardClick() {
+    if (ui->Panel4->isVisible()) {
+        GenerateProtocol();
+        return;
+    }
+    if (ui->Panel3->isVisible()) {
+        ui->Panel4->SetConclusion(BuildConclusion());
+        ui->Panel4->show();
+        ui->Panel3->hide();
+        ui->ButtonForward->setText(ReportCaption);
+        return;
+    }
+    if (ui->Panel2->isVisible()) {
+        CalcRequirement();
+        if (!requirement_.Determined()) {
+            wizard::ShowRefusal(this);
+            return;
+        }
+        PrepareResultsGrid();
+        ui->Panel3->show();
+        ui->Panel2->hide();
+        return;
+    }
+    if (ui->Panel1->isVisible()) {
+        ui->Panel2->show();
+        ui->Panel1->hide();
+        ui->ButtonBack->setEnabled(true);
+    }
+}
 
-void TF_1::changeEvent(QEvent* event) { QWidget::changeEvent(event); }
+void TF_1::ButtonBackClick() {
+    if (ui->Panel2->isVisible()) {
+        ui->Panel1->show();
+        ui->Panel2->hide();
+        ui->ButtonBack->setEnabled(false);
+        return;
+    }
+    if (ui->Panel3->isVisible()) {
+        ui->Panel2->show();
+        ui->Panel3->hide();
+        return;
+    }
+    if (ui->Panel4->isVisible()) {
+        ui->Panel3->show();
+        ui->Panel4->hide();
+        ui->ButtonForward->setText(ForwardCaption);
+    }
+}
+
+void TF_1::Button3Click() {
+    close();
+}
+
+void TF_1::Button1Click() {
+    if (aboutWindow_)
+        aboutWindow_->exec();
+}
+
+void TF_1::Label2Click() {
+    // A failure to open the site is not reported.
+    if (urlOpener_)
+        urlOpener_(QUrl(Text(wizard::MakerAddress)));
+}
+
+void TF_1::ApplyLocale() {
+    ui->Panel1->ApplyLocale(QLocale());
+}
+
+void TF_1::changeEvent(QEvent* event) {
+    // The regional settings are read again when the system announces a change.
+    if (event->type() == QEvent::LocaleChange && !testAttribute(Qt::WA_SetLocale)) {
+        QLocale::setDefault(QLocale::system());
+        ApplyLocale();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TF_1::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        // Centred on the desktop, all screens together, at its first showing only.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect desktop = screen->virtualGeometry();
+            const QSize frame = frameGeometry().size();
+            move(desktop.center() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+bool TF_1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        wizard::RunGuarded([this] { Label2Click(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

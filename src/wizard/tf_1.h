@@ -5,7 +5,6 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 
@@ -41,7 +40,7 @@ public:
 
     // The other two windows, created by start-up after this one.
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }
-    void SetAboutWindow(Tf_about* window) { aboutWindow_ = window; }
+    void SetAboutWindow(Tf_about* window);
 
     // How the maker's web site and a finished protocol are handed to the desktop, and where
     // protocols are saved; tests replace them. An opener returns whether it succeeded.
@@ -66,8 +65,12 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ApplyLocale();
+
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
     TF_progress* progressWindow_ = nullptr;
@@ -75,4 +78,5 @@ private:
     UrlOpener urlOpener_;
     DocumentOpener documentOpener_;
     QString documentFolder_;
+    bool shown_ = false;
 };

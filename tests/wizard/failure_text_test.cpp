@@ -16,17 +16,17 @@ TEST_P(FailureTextTest, AppendsPointAfterCharactersAbovePoint) {
     EXPECT_EQ(wizard::FailureText(GetParam().message), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, FailureTextTest,
-    ::testing::Values(FailureTextCase{"Empty", "", ""},
-                      FailureTextCase{"Cyrillic", "Ошибка записи", "Ошибка записи."},
-                      FailureTextCase{"Latin", "disk full", "disk full."},
-                      FailureTextCase{"Digit", "code 5", "code 5."},
-                      FailureTextCase{"EndsInPoint", "Готово.", "Готово."},
-                      FailureTextCase{"EndsInExclamation", "Стоп!", "Стоп!"},
-                      FailureTextCase{"EndsInSpace", "текст ", "текст "},
-                      FailureTextCase{"EndsInComma", "a,", "a,"},
-                      FailureTextCase{"EndsInSlash", "/tmp/", "/tmp/."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Messages, FailureTextTest,
+                         ::testing::Values(FailureTextCase{"Empty", "", ""},
+                                           FailureTextCase{"Cyrillic", "Ошибка записи",
+                                                           "Ошибка записи."},
+                                           FailureTextCase{"Latin", "disk full", "disk full."},
+                                           FailureTextCase{"Digit", "code 5", "code 5."},
+                                           FailureTextCase{"EndsInPoint", "Готово.", "Готово."},
+                                           FailureTextCase{"EndsInExclamation", "Стоп!", "Стоп!"},
+                                           FailureTextCase{"EndsInSpace", "текст ", "текст "},
+                                           FailureTextCase{"EndsInComma", "a,", "a,"},
+                                           FailureTextCase{"EndsInSlash", "/tmp/", "/tmp/."}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
