@@ -357,3 +357,27 @@ TEST_F(Step2, VolumeFromStepTwoReachesTheRules) {
 }
 
 } // namespace
+
+// In a locale with a decimal point the volume takes "." and steps to "x.00".
+class Step2PointLocale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void TearDown() override { QLocale::setDefault(previous_); }
+    QLocale previous_;
+};
+
+TEST_F(Step2PointLocale, VolumeTakesThePoint) {
+    TF_1 window;
+    window.show();
+    auto* volume = window.findChild<QAbstractSpinBox*>("V");
+    ASSERT_NE(volume, nullptr);
+    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
+    TypeText(volume, "2,5.5");
+    EXPECT_EQ(volume->text(), "25.5");
+    EXPECT_EQ(window.Panel2()->Parameters().volume, 25.5);
+    QTest::keyClick(volume, Qt::Key_Up);
+    EXPECT_EQ(volume->text(), "26.50");
+}

@@ -19,6 +19,17 @@
 #include <memory>
 #include <ostream>
 
+// Types a text key by key, Cyrillic letters included.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()),
+                                QString(c), Qt::NoModifier);
+    }
+}
+
 class WizardFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,18 +64,6 @@ protected:
         W* widget = window_->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
-    }
-
-    // Types a text key by key, Cyrillic letters included.
-    static void TypeText(QWidget* widget, const QString& text) {
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(widget, c.toLatin1());
-            else
-                QTest::sendKeyEvent(QTest::Click, widget,
-                                    static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
-                                    Qt::NoModifier);
-        }
     }
 
     void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
