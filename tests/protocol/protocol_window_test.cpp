@@ -255,9 +255,11 @@ TEST_F(Report, ProgressWindowIsTheSmallCountingWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(progress_.get()));
     const QPoint offset = progress_->geometry().center() - window_->geometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
-    // Text fits: the label's caption is not clipped in the window's font.
-    EXPECT_LE(progress_->Label1()->fontMetrics().horizontalAdvance(progress_->Label1()->text()),
-              progress_->width() - progress_->Label1()->x());
+    // The caption reads whole in the window's font.
+    const QLabel* label = progress_->Label1();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_LE(label->fontMetrics().height(), label->height() + 1);
+    EXPECT_LE(label->geometry().right(), progress_->PB()->geometry().right());
 }
 
 } // namespace
