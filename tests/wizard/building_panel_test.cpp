@@ -335,13 +335,23 @@ TEST_F(Step2, EnterInSpinPressesNothing) {
     EXPECT_EQ(Step(), 2);
 }
 
-TEST_F(Step2, SpinButtonClickSteps) {
+TEST_F(Step2, SpinButtonStepsOnRelease) {
     ChooseType("Zhiloe");
     auto* box = Find<QAbstractSpinBox>("NumEtazh");
-    // The up button is the upper half of the right edge.
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, 4));
+    // The arrows are the upper and lower half of the right edge.
+    const QPoint up(box->width() - 4, 4);
+    const QPoint down(box->width() - 4, box->height() - 4);
+    QTest::mousePress(box, Qt::LeftButton, {}, up);
+    EXPECT_EQ(SpinText("NumEtazh"), "1");
+    QTest::mouseRelease(box, Qt::LeftButton, {}, up);
     EXPECT_EQ(SpinText("NumEtazh"), "2");
     EXPECT_EQ(Floors(), 2);
+    QTest::mouseClick(box, Qt::LeftButton, {}, down);
+    EXPECT_EQ(Floors(), 1);
+    // Released away from the arrow it was pressed on: no step.
+    QTest::mousePress(box, Qt::LeftButton, {}, up);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+    EXPECT_EQ(Floors(), 1);
 }
 
 TEST_F(Step2, VolumeFromStepTwoReachesTheRules) {

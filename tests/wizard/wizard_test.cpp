@@ -260,6 +260,9 @@ TEST_F(About, ShowsModallyWithCloseFocused) {
         EXPECT_EQ(about->focusWidget(), about->findChild<QPushButton*>("Button1"));
         EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), QStringLiteral("Напорис"));
         EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), QStringLiteral("Версия 0.9"));
+        // Centred over the main window at its first showing.
+        const QPoint offset = about->frameGeometry().center() - window_->frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
         checked = true;
     });
     EXPECT_TRUE(checked);
