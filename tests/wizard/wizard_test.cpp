@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 
@@ -309,6 +310,39 @@ TEST_F(About, AddressOpensTheMakersSite) {
     });
     ASSERT_EQ(openedUrls_.size(), 1);
     EXPECT_EQ(openedUrls_.front(), QUrl(QString::fromUtf8(wizard::MakerAddress.data())));
+}
+
+} // namespace
+
+namespace {
+
+// An event handler that fails, as a transition can.
+struct Failing : QObject {
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("Ошибка записи");
+        return QObject::event(event);
+    }
+};
+
+TEST_F(Wizard, FailureEscapingAHandlerIsShownAndTheProgramGoesOn) {
+    Failing failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    ASSERT_EQ(failures_.size(), 1);
+    EXPECT_EQ(failures_.front(), QStringLiteral("Ошибка записи."));
+    Forward();
+    EXPECT_EQ(Step(), 2);
+}
+
+TEST_F(Wizard, FailureOfAGuardedHandlerGoesNoFurther) {
+    bool after = false;
+    wizard::RunGuarded([&] {
+        throw std::runtime_error("disk full");
+        after = true;
+    });
+    EXPECT_FALSE(after);
+    EXPECT_EQ(failures_, QStringList{"disk full."});
 }
 
 } // namespace
