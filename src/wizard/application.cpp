@@ -10,7 +10,11 @@
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void InitResources() {
-    Q_INIT_RESOURCE(resources);
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        Q_INIT_RESOURCE(resources);
+    }
 }
 
 namespace wizard {
