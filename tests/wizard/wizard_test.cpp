@@ -5,7 +5,9 @@
 
 #include <QDate>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <stdexcept>
 
@@ -32,6 +34,10 @@ TEST_F(Wizard, StartsOnStepOneWithBackDisabled) {
         EXPECT_EQ(Find(panel)->pos(), QPoint(64, 8)) << panel;
     EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());
     EXPECT_FALSE(QApplication::windowIcon().isNull());
+    // Centred on the desktop at its first showing.
+    const QPoint offset = window_->frameGeometry().center() -
+                          QGuiApplication::primaryScreen()->virtualGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
 }
 
 // Each row is a run of clicks from the start: F forward, B back, Z choose "Жилое здание".
