@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 
@@ -28,23 +29,63 @@ void DrawHeaderText(QPainter& painter, const QRect& cell, const QString& text) {
 
 ResultsHeader::ResultsHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
 
+namespace {
+
+// Headers wrap between words only, as "№ п/п" and "2.04.01-85*" must stay whole: a word
+// joiner after each "/" and "-" inside a word keeps the line breaker from splitting there.
+QString JoinedWords(const QString& text) {
+    QString joined;
+    joined.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        joined += text.at(i);
+        const bool inside = i + 1 < text.size() && !text.at(i + 1).isSpace();
+        if (inside && (text.at(i) == u'/' || text.at(i) == u'-'))
+            joined += QChar(0x2060);
+    }
+    return joined;
+}
+
+// Whether the text, wrapped at the width, breaks only between words and stays within the
+// height.
+bool WrapsWhole(const QFont& font, const QString& text, int width, int height) {
+    QTextLayout layout(text, font);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetricsF metrics(font);
+    qreal used = 0;
+    bool whole = true;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const int end = line.textStart() + line.textLength();
+        if (end < text.size() && !text.at(end - 1).isSpace() && !text.at(end).isSpace())
+            whole = false;
+        if (line.naturalTextWidth() > width)
+            whole = false;
+        used += metrics.lineSpacing();
+    }
+    layout.endLayout();
+    return whole && used <= height;
+}
+
+} // namespace
+
 void ResultsHeader::FitFont(const QFont& base, const QList<int>& widths) {
     constexpr qreal SmallestSize = 6;
     constexpr qreal Step = 0.5;
+    // Hinting differs a little between screens; a header must also fit slightly narrower.
+    constexpr int Slack = 2;
     QFont font = base;
     const qreal baseSize = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
     for (qreal size = baseSize; size >= SmallestSize; size -= Step) {
         font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
         bool fits = true;
         for (int column = 0; fits && column < widths.size() && model(); ++column) {
             const QString text = model()->headerData(column, orientation()).toString();
-            const int width = widths[column];
-            for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
-                fits = fits && metrics.horizontalAdvance(word) <= width;
-            fits =
-                fits && metrics.boundingRect(QRect(0, 0, width, 4 * HeaderHeight), TextFlags, text)
-                                .height() <= height();
+            const QString joined = JoinedWords(text);
+            fits = WrapsWhole(font, joined, widths[column], height()) &&
+                   WrapsWhole(font, joined, widths[column] - Slack, height());
         }
         if (fits)
             break;
@@ -63,9 +104,9 @@ void ResultsHeader::paintSection(QPainter* painter, const QRect& rect, int logic
     style()->drawControl(QStyle::CE_HeaderSection, &option, painter, this);
     painter->save();
     painter->setPen(palette().color(QPalette::ButtonText));
-    DrawHeaderText(*painter, rect,
-                   model() ? model()->headerData(logicalIndex, orientation()).toString()
-                           : QString());
+    if (model())
+        DrawHeaderText(*painter, rect,
+                       JoinedWords(model()->headerData(logicalIndex, orientation()).toString()));
     painter->restore();
 }
 
