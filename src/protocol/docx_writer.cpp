@@ -429,6 +429,9 @@ std::string DocxPackage(const Document& document) {
 
 std::filesystem::path SaveAsNewFile(const Document& document, const std::filesystem::path& folder,
                                     const std::string& stem) {
+    // An empty folder would put the protocol wherever the working folder happens to be.
+    if (folder.empty())
+        throw DocumentError("Не задана папка для файла протокола");
     const std::string bytes = DocxPackage(document);
     constexpr int MaxAttempts = 10000;
     for (int n = 1; n <= MaxAttempts; ++n) {

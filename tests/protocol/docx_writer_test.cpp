@@ -253,6 +253,11 @@ TEST_F(SaveTest, FolderThatCannotTakeTheFileFailsNamingThePath) {
     }
 }
 
+TEST_F(SaveTest, NoFolderIsAFailureNotTheWorkingFolder) {
+    EXPECT_THROW(SaveAsNewFile(document, {}, "Протокол"), DocumentError);
+    EXPECT_FALSE(std::filesystem::exists("Протокол.docx"));
+}
+
 TEST_F(SaveTest, ShowingHandsTheSavedFileToTheOpener) {
     std::filesystem::path opened;
     Document shown(ShowAsFile(folder, "Протокол", [&](const std::filesystem::path& path) {
