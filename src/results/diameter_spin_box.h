@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractSpinBox>
+#include <QStyle>
+#include <QTimer>
 #include <functional>
 
 // The nozzle diameter field: a whole number of millimetres whose spin buttons and arrow keys
@@ -30,10 +32,17 @@ protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool Allowed(QChar c) const;
     int Stepped(int steps) const;
+    QStyle::SubControl ButtonAt(const QPoint& pos) const;
+    void Repeat();
 
     Beeper beeper_;
+    // The arrow held down, and the timer that repeats its step while it is.
+    QStyle::SubControl held_ = QStyle::SC_None;
+    QTimer repeat_;
 };

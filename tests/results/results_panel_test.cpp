@@ -310,6 +310,13 @@ INSTANTIATE_TEST_SUITE_P(DnasFailures, DiameterLeaving,
                                            LeavingCase{"Negative", "-13", "4", "0,25"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ResultsPanelTest, ArrowReleasedElsewhereDoesNotStep) {
+    QTest::mousePress(dnas_, Qt::LeftButton, {}, SpinButton(QStyle::SC_SpinBoxUp));
+    EXPECT_EQ(panel_.DnasText(), QStringLiteral("13"));
+    QTest::mouseRelease(dnas_, Qt::LeftButton, {}, QPoint(4, dnas_->height() / 2));
+    EXPECT_EQ(panel_.DnasText(), QStringLiteral("13"));
+}
+
 TEST_F(ResultsPanelTest, DiameterTypedKeyByKeyComputesAtEachKey) {
     Enter(1, ColPressure, QStringLiteral("2"));
     TypeDiameter(QStringLiteral("1"));
