@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QStyleOptionSpinBox>
 #include <QTableView>
@@ -405,6 +406,17 @@ TEST_F(ResultsPanelTest, AutomaticComplianceSwitchLeavesTheOtherAndKeepsTypedVer
     EXPECT_EQ(Outcome(2), std::make_pair(std::string("2,6"), std::string("Да")));
     // Judged automatically again, a row without a flow does not meet the requirement.
     EXPECT_EQ(Outcome(3), std::make_pair(std::string(""), std::string("Нет")));
+}
+
+TEST_F(ResultsPanelTest, FlowsFollowALocaleChange) {
+    Enter(1, ColPressure, QStringLiteral("1,9"));
+    Enter(2, ColPressure, QStringLiteral("2"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(&panel_, &change);
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    EXPECT_EQ(Outcome(1), std::make_pair(std::string("2.53"), std::string("Да")));
+    EXPECT_EQ(Outcome(2), std::make_pair(std::string("2.6"), std::string("Да")));
 }
 
 // ---- Rows added and removed; a removed row's texts come back with it. ----
