@@ -438,8 +438,12 @@ TEST_F(ResultsPanelTest, RemovedRowComesBackWithItsTexts) {
 
     Enter(2, ColLocation, QStringLiteral("Подвал, у лестницы"));
     Enter(2, ColDefects, QStringLiteral("Нет рукава"));
-    Enter(2, ColPressure, QStringLiteral("2"));
+    // The row goes while its pressure is still being typed: what was typed stays stored.
+    QLineEdit* editor = OpenEditor(2, ColPressure);
+    ASSERT_NE(editor, nullptr);
+    Type(editor, QStringLiteral("2"));
     QTest::mouseClick(remove, Qt::LeftButton);
+    QApplication::processEvents();
     EXPECT_EQ(panel_.Grid().RowCount(), 2);
     EXPECT_EQ(view_->model()->rowCount(), 1);
     EXPECT_FALSE(remove->isEnabled());
