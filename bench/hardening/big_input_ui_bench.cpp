@@ -1,14 +1,20 @@
 // Big but legal input on screen: a 10 000-row grid, a 100 000-character conclusion and
 // 1 000-character fields. Each benchmark times one thing the user does, on real widgets of an
 // offscreen application, so a slow layout or a whole-grid update per key shows here.
+#include "protocol/tf_progress.h"
 #include "results/conclusion_panel.h"
 #include "results/results_model.h"
 #include "results/results_panel.h"
 #include "results/results_view.h"
+#include "wizard/messages.h"
+#include "wizard/tf_1.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <string>
@@ -137,6 +143,51 @@ void FieldKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(FieldKeystroke)->Unit(benchmark::kMicrosecond);
+
+// "Отчет" on a 10 000-row inspection with 1 000-character fields and a 100 000-character
+// conclusion, as the main window does it: the progress window counting and painting, the
+// protocol composed, saved to a new file and handed to the (recording) opener.
+void ReportOfBigInspection(benchmark::State& state) {
+    QTemporaryDir folder;
+    TF_1 window;
+    TF_progress progress(&window);
+    window.SetProgressWindow(&progress);
+    window.SetDocumentFolder(folder.path());
+    int opened = 0;
+    window.SetDocumentOpener([&opened](const QString&) { return ++opened > 0; });
+    QString failure;
+    const wizard::MessageSink previous =
+        wizard::SetFailureSink([&failure](const QString& text) { failure = text; });
+    window.show();
+
+    const QString field = LongText(LongField);
+    for (const char* name : {"Mesto", "MestoProverki", "ObjName", "NameOrg"})
+        window.findChild<QLineEdit*>(QLatin1String(name))->setText(field);
+    auto* forward = window.findChild<QPushButton*>(QStringLiteral("ButtonForward"));
+    forward->click();
+    window.findChild<QRadioButton*>(QStringLiteral("Zhiloe"))->click();
+    forward->click();
+    auto* view = window.findChild<ResultsView*>(QStringLiteral("SG"));
+    auto* model = qobject_cast<ResultsModel*>(view->model());
+    while (model->rowCount() < ManyRows)
+        model->AppendRow();
+    for (int row = 0; row < ManyRows; ++row)
+        model->setData(model->index(row, results::ColPressure),
+                       QString::number(1 + row % 15) + QStringLiteral(",5"));
+    forward->click();
+    window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+        ->setPlainText(LongText(LongConclusion));
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        forward->click();
+        QCoreApplication::processEvents();
+    }
+    wizard::SetFailureSink(previous);
+    if (!failure.isEmpty() || opened != static_cast<int>(state.iterations()))
+        state.SkipWithError(("the protocol was not written: " + failure.toStdString()).c_str());
+}
+BENCHMARK(ReportOfBigInspection)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
