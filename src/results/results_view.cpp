@@ -72,23 +72,32 @@ bool WrapsWhole(const QFont& font, const QString& text, int width, int height) {
 } // namespace
 
 void ResultsHeader::FitFont(const QFont& base, const QList<int>& widths) {
-    constexpr qreal SmallestSize = 6;
-    constexpr qreal Step = 0.5;
     // Hinting differs a little between screens; a header must also fit slightly narrower.
     constexpr int Slack = 2;
-    QFont font = base;
-    const qreal baseSize = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
-    for (qreal size = baseSize; size >= SmallestSize; size -= Step) {
-        font.setPointSizeF(size);
-        bool fits = true;
-        for (int column = 0; fits && column < widths.size() && model(); ++column) {
-            const QString text = model()->headerData(column, orientation()).toString();
-            const QString joined = JoinedWords(text);
-            fits = WrapsWhole(font, joined, widths[column], height()) &&
-                   WrapsWhole(font, joined, widths[column] - Slack, height());
+    const auto fits = [&](const QFont& font) {
+        for (int column = 0; column < widths.size() && model(); ++column) {
+            const QString joined =
+                JoinedWords(model()->headerData(column, orientation()).toString());
+            if (!WrapsWhole(font, joined, widths[column], height()) ||
+                !WrapsWhole(font, joined, widths[column] - Slack, height()))
+                return false;
         }
-        if (fits)
-            break;
+        return true;
+    };
+    // Down from the grid's own size, in the unit the font was given in.
+    QFont font = base;
+    if (base.pixelSize() > 0) {
+        for (int size = base.pixelSize(); size >= 8; --size) {
+            font.setPixelSize(size);
+            if (fits(font))
+                break;
+        }
+    } else {
+        for (qreal size = base.pointSizeF(); size >= 6; size -= 0.5) {
+            font.setPointSizeF(size);
+            if (fits(font))
+                break;
+        }
     }
     setFont(font);
 }
