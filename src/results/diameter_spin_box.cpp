@@ -49,9 +49,9 @@ QValidator::State DiameterSpinBox::validate(QString& input, int&) const {
     return QValidator::Acceptable;
 }
 
-// A text that names no diameter steps from the value the field would take on leaving.
+// A typed whole number outside the range steps by one from where it is.
 int DiameterSpinBox::Stepped(int steps) const {
-    int value = results::BoundedDiameter(Utf8(Text()));
+    int value = results::DiameterValue(Utf8(Text()));
     for (int i = 0; i < steps; ++i)
         value = results::DiameterUp(value);
     for (int i = 0; i > steps; --i)

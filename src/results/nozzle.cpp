@@ -52,6 +52,13 @@ int BoundedDiameter(std::string_view text) {
     return value ? Bounded(*value) : MinDiameter;
 }
 
+int DiameterValue(std::string_view text) {
+    // Held well outside 4 … 18 so that one step from either end still lands on a bound.
+    constexpr std::int64_t hold = 1000;
+    const std::optional<std::int64_t> value = WholeNumber(text);
+    return value ? static_cast<int>(std::clamp<std::int64_t>(*value, -hold, hold)) : MinDiameter;
+}
+
 int SnapDiameter(int value) {
     switch (value) {
     case 5:

@@ -18,6 +18,11 @@ std::optional<int> DiameterFromText(std::string_view text);
 // 4 … 18, or 4 for a text that is no whole number.
 int BoundedDiameter(std::string_view text);
 
+// The value the spin buttons and arrow keys step from: the text's whole number as typed,
+// not yet bounded (so 3 steps up to 4 and 20 down to 18), or 4 for a text that is no whole
+// number.
+int DiameterValue(std::string_view text);
+
 // In-between diameters snap to a table diameter (5→4, 7→6, 8→9, 11→10, 15→14, 17→16).
 int SnapDiameter(int value);
 

@@ -69,6 +69,30 @@ INSTANTIATE_TEST_SUITE_P(Nozzle, SnapDiameterTable,
                                          SnapCase{"TableEighteen", 18, 18}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct ValueCase {
+    const char* name;
+    const char* text;
+    int value;
+};
+
+class DiameterValueTable : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(DiameterValueTable, SteppingStartsFromTheTypedNumber) {
+    EXPECT_EQ(DiameterValue(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nozzle, DiameterValueTable,
+                         testing::Values(ValueCase{"TableDiameter", "13", 13},
+                                         ValueCase{"BelowRange", "3", 3},
+                                         ValueCase{"AboveRange", "20", 20},
+                                         ValueCase{"Negative", "-5", -5},
+                                         ValueCase{"PlusSign", "+260", 260},
+                                         ValueCase{"Huge", "99999999999999999999", 1000},
+                                         ValueCase{"HugeNegative", "-99999999999999999999", -1000},
+                                         ValueCase{"Empty", "", 4}, ValueCase{"Decimal", "12,5", 4},
+                                         ValueCase{"SignAlone", "-", 4}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct StepCase {
     const char* name;
     int value;

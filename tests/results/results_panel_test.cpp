@@ -271,6 +271,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DiameterCase{"UpKeyAt18", "18", Step::UpKey, "18", "4,97"},
                       DiameterCase{"DownKeyAt9", "9", Step::DownKey, "6", "0,55"},
                       DiameterCase{"DownKeyAt18", "18", Step::DownKey, "16", "3,93"},
+                      DiameterCase{"UpButtonFromTyped3", "3", Step::UpButton, "4", "0,25"},
+                      DiameterCase{"DownKeyFromTyped20", "20", Step::DownKey, "18", "4,97"},
                       DiameterCase{"Typed8", "8", Step::None, "9", "1,25"},
                       DiameterCase{"Typed17", "17", Step::None, "16", "3,93"},
                       DiameterCase{"Typed11", "11", Step::None, "10", "1,53"}),
