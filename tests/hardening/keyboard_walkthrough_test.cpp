@@ -5,8 +5,10 @@
 // presses none.
 #include "inspection_fixture.h"
 #include "protocol_text.h"
+#include "wizard/tf_about.h"
 
 #include <QDateEdit>
+#include <QTimer>
 
 namespace {
 
@@ -189,6 +191,47 @@ TEST_F(KeyboardWalkthrough, FromStartUpToTheProtocol) {
          {typed_.locality, typed_.address, typed_.object, typed_.organisation, typed_.equipment,
           typed_.addedToConclusion.trimmed(), DateLine(inspected)})
         EXPECT_TRUE(text.contains(typed)) << typed.toStdString();
+}
+
+// "О программе" by the keyboard: Space on the button opens the window modally with
+// "Закрыть" focused; Escape leaves it open, Enter closes it, and the focus comes back.
+TEST_F(KeyboardWalkthrough, AboutWindowOpensAndClosesByKeys) {
+    Tf_about about(window_.get());
+    window_->SetAboutWindow(&about);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    TabTo(QStringLiteral("Button1"));
+
+    QString focusedInAbout;
+    bool openAfterEscape = false;
+    bool closedByEnter = false;
+    QTimer::singleShot(0, [&] {
+        // A desktop's window manager activates the new window; offscreen, the test does.
+        if (QApplication::activeModalWidget() == &about) {
+            about.activateWindow();
+            if (QTest::qWaitFor([&] { return QApplication::activeWindow() == &about; })) {
+                if (QWidget* focused = QApplication::focusWidget(); focused->window() == &about)
+                    focusedInAbout = ControlName(focused);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                openAfterEscape = about.isVisible();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                closedByEnter = !about.isVisible();
+            }
+        }
+        if (about.isVisible())
+            about.reject(); // never leave the test waiting in the modal loop
+    });
+    Key(Qt::Key_Space);
+
+    EXPECT_EQ(focusedInAbout, QStringLiteral("Button1")) << "\"Закрыть\" has no focus";
+    EXPECT_TRUE(openAfterEscape) << "Escape closed the About window";
+    EXPECT_TRUE(closedByEnter) << "Enter did not press \"Закрыть\"";
+    // The main window, active again, has its "О программе" focused.
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == Find("Button1"); }))
+        << "focus on " << Focused().toStdString();
+    EXPECT_EQ(Step(), 1);
 }
 
 } // namespace
