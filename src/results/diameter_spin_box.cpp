@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QStyleOptionSpinBox>
 #include <utility>
 
 namespace {
@@ -19,12 +17,11 @@ std::string Utf8(const QString& text) {
 } // namespace
 
 DiameterSpinBox::DiameterSpinBox(QWidget* parent)
-    : QAbstractSpinBox(parent), beeper_([] { QApplication::beep(); }) {
+    : ArrowSpinBox(400, parent), beeper_([] { QApplication::beep(); }) { // repeats after 400 ms
     setAccelerated(false);
     setKeyboardTracking(true);
     lineEdit()->setText(QString::number(results::InitialDiameter));
     connect(lineEdit(), &QLineEdit::textChanged, this, &DiameterSpinBox::TextChanged);
-    connect(&repeat_, &QTimer::timeout, this, &DiameterSpinBox::Repeat);
 }
 
 QString DiameterSpinBox::Text() const {
@@ -92,41 +89,4 @@ void DiameterSpinBox::keyPressEvent(QKeyEvent* event) {
 void DiameterSpinBox::focusOutEvent(QFocusEvent* event) {
     SetText(QString::number(results::BoundedDiameter(Utf8(Text()))));
     QAbstractSpinBox::focusOutEvent(event);
-}
-
-QStyle::SubControl DiameterSpinBox::ButtonAt(const QPoint& pos) const {
-    QStyleOptionSpinBox option;
-    initStyleOption(&option);
-    return style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, pos, this);
-}
-
-// An arrow steps once when released over it; held down, it repeats after 400 ms, then every
-// 100 ms.
-void DiameterSpinBox::mousePressEvent(QMouseEvent* event) {
-    const QStyle::SubControl button = ButtonAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton &&
-        (button == QStyle::SC_SpinBoxUp || button == QStyle::SC_SpinBoxDown)) {
-        held_ = button;
-        repeat_.start(400);
-        event->accept();
-        return;
-    }
-    QAbstractSpinBox::mousePressEvent(event);
-}
-
-void DiameterSpinBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && held_ != QStyle::SC_None) {
-        const QStyle::SubControl pressed = std::exchange(held_, QStyle::SC_None);
-        repeat_.stop();
-        if (ButtonAt(event->position().toPoint()) == pressed)
-            stepBy(pressed == QStyle::SC_SpinBoxUp ? 1 : -1);
-        event->accept();
-        return;
-    }
-    QAbstractSpinBox::mouseReleaseEvent(event);
-}
-
-void DiameterSpinBox::Repeat() {
-    repeat_.setInterval(100);
-    stepBy(held_ == QStyle::SC_SpinBoxUp ? 1 : -1);
 }

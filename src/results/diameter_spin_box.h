@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QAbstractSpinBox>
-#include <QStyle>
-#include <QTimer>
+#include "wizard/arrow_spin_box.h"
+
 #include <functional>
 
 // The nozzle diameter field: a whole number of millimetres whose spin buttons and arrow keys
 // step through the discharge table's diameters. While it has the focus its text stands as
 // typed; on leaving, the text becomes the bounded diameter, so the text the protocol prints
 // is the diameter the flows were computed with.
-class DiameterSpinBox : public QAbstractSpinBox {
+class DiameterSpinBox : public ArrowSpinBox {
     Q_OBJECT
 
 public:
@@ -32,17 +31,10 @@ protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool Allowed(QChar c) const;
     int Stepped(int steps) const;
-    QStyle::SubControl ButtonAt(const QPoint& pos) const;
-    void Repeat();
 
     Beeper beeper_;
-    // The arrow held down, and the timer that repeats its step while it is.
-    QStyle::SubControl held_ = QStyle::SC_None;
-    QTimer repeat_;
 };

@@ -5,18 +5,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QStyleOptionSpinBox>
 #include <QWheelEvent>
 #include <utility>
 
-NumericSpin::NumericSpin(QWidget* parent) : QAbstractSpinBox(parent) {
+// Held down, an arrow repeats after 500 ms.
+NumericSpin::NumericSpin(QWidget* parent) : ArrowSpinBox(500, parent) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     setAccelerated(false);
     connect(lineEdit(), &QLineEdit::textChanged, this, &NumericSpin::ExamineText);
-    connect(&repeat_, &QTimer::timeout, this, &NumericSpin::Repeat);
 }
 
 void NumericSpin::SetRules(const wizard::NumericRules& rules, double initial) {
@@ -99,41 +97,4 @@ void NumericSpin::keyPressEvent(QKeyEvent* event) {
 void NumericSpin::wheelEvent(QWheelEvent* event) {
     // The wheel scrolls the list of inputs; a number changes only on purpose.
     event->ignore();
-}
-
-QStyle::SubControl NumericSpin::ButtonAt(const QPoint& pos) const {
-    QStyleOptionSpinBox option;
-    initStyleOption(&option);
-    return style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, pos, this);
-}
-
-// A click on an arrow steps once, on release over the same arrow; held down, the arrow
-// repeats after 500 ms, every 100 ms.
-void NumericSpin::mousePressEvent(QMouseEvent* event) {
-    const QStyle::SubControl button = ButtonAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton &&
-        (button == QStyle::SC_SpinBoxUp || button == QStyle::SC_SpinBoxDown)) {
-        held_ = button;
-        repeat_.start(500);
-        event->accept();
-        return;
-    }
-    QAbstractSpinBox::mousePressEvent(event);
-}
-
-void NumericSpin::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && held_ != QStyle::SC_None) {
-        const QStyle::SubControl pressed = std::exchange(held_, QStyle::SC_None);
-        repeat_.stop();
-        if (ButtonAt(event->position().toPoint()) == pressed)
-            stepBy(pressed == QStyle::SC_SpinBoxUp ? 1 : -1);
-        event->accept();
-        return;
-    }
-    QAbstractSpinBox::mouseReleaseEvent(event);
-}
-
-void NumericSpin::Repeat() {
-    repeat_.setInterval(100);
-    stepBy(held_ == QStyle::SC_SpinBoxUp ? 1 : -1);
 }

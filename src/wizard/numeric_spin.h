@@ -1,14 +1,11 @@
 #pragma once
 
+#include "wizard/arrow_spin_box.h"
 #include "wizard/numeric_input.h"
-
-#include <QAbstractSpinBox>
-#include <QStyle>
-#include <QTimer>
 
 // A spin input for a number typed or stepped: the floors or the volume of step 2. The text is
 // examined after every change; a text that is no number keeps the last value.
-class NumericSpin : public QAbstractSpinBox {
+class NumericSpin : public ArrowSpinBox {
     Q_OBJECT
 
 public:
@@ -28,19 +25,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     StepEnabled stepEnabled() const override;
 
 private:
     void ExamineText(const QString& text);
     void SetValue(double value);
-    QStyle::SubControl ButtonAt(const QPoint& pos) const;
-    void Repeat();
 
     wizard::NumericRules rules_;
     double value_ = 0;
-    // The arrow button held down, and the timer that repeats its step while it is.
-    QStyle::SubControl held_ = QStyle::SC_None;
-    QTimer repeat_;
 };
