@@ -2,7 +2,7 @@
 // fails or throws — is reported with a message that says what failed, and the inspector loses
 // nothing: every field, every cell and the edited conclusion are still there, the window takes
 // input again, and the next "Отчет" writes a complete protocol.
-#include "inspection_fixture.h"
+#include "walkthrough_fixture.h"
 #include "protocol_text.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // lone UTF-16 surrogate, the non-characters U+FFFE and U+FFFF. Pasted into the fields, the
 // grid and the conclusion, it still gives a protocol that opens, with the readable part of
 // every text in it.
-#include "inspection_fixture.h"
+#include "walkthrough_fixture.h"
 #include "protocol_text.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Every step and both other windows, as laid out at the scale factor of the run (ctest runs
 // this at QT_SCALE_FACTOR 1 and 2): no text cut off in the default font, no control over
 // another. With --screens=<folder> each screen is also saved as a PNG to look at.
-#include "inspection_fixture.h"
+#include "walkthrough_fixture.h"
 #include "wizard/tf_about.h"
 
 #include <QAbstractButton>
