@@ -223,13 +223,31 @@ void ResultsView::FitRowHeight() {
         std::max(RowHeight, fontMetrics().height() + CellInset));
 }
 
+void ResultsView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (hint == QAbstractItemDelegate::EditNextItem && AtLastCell()) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextChild();
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
 // The headers are fitted to the columns as laid out, not as the user drags them.
 void ResultsView::FitHeaderFont() {
     static_cast<ResultsHeader*>(horizontalHeader())
         ->FitFont(font(), QList<int>(ColumnWidths.begin(), ColumnWidths.end()));
 }
 
+bool ResultsView::AtLastCell() const {
+    const QModelIndex current = currentIndex();
+    return model() && current.isValid() && current.row() == model()->rowCount() - 1 &&
+           current.column() == model()->columnCount() - 1;
+}
+
 QModelIndex ResultsView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // Staying put makes the view pass the Tab on to the next control.
+    if (cursorAction == MoveNext && AtLastCell())
+        return currentIndex();
     const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
     if (!next.isValid() || next.column() != 0 || !model())
         return next;

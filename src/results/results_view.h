@@ -57,10 +57,14 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    // Tab passes over the row-number column, which holds nothing to edit.
+    // Tab passes over the row-number column, which holds nothing to edit, and leaves the
+    // grid from its last cell (Shift+Tab from its first) instead of wrapping round, so that a
+    // keyboard user can always go on to the switches and buttons.
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    bool AtLastCell() const;
     void FitHeaderFont();
     void FitRowHeight();
 };

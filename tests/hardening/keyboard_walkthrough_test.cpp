@@ -3,7 +3,7 @@
 // ButtonForward, ButtonBack, Button3, Panel3, Panel2, Panel4, Button1) and each
 // step's own order; Enter presses only the button that has the focus, Escape
 // presses none.
-#include "inspection_fixture.h"
+#include "walkthrough_fixture.h"
 #include "protocol_text.h"
 #include "wizard/tf_about.h"
 
@@ -155,9 +155,12 @@ TEST_F(KeyboardWalkthrough, FromStartUpToTheProtocol) {
     EXPECT_EQ(CellText(0, 6), QStringLiteral("Да"));
     EXPECT_EQ(CellText(1, 6), QStringLiteral("Нет"));
     EXPECT_EQ(CellText(2, 5), QStringLiteral("err"));
-    // Tab moves from cell to cell and wraps round inside the grid; Shift+Tab from
-    // its first cell leaves it, back through Dnas to the buttons.
-    EXPECT_EQ(TabThrough(20), QStringList(20, QStringLiteral("SG")));
+    // Tab moves from cell to cell and, from the last cell, on to the switches; Shift+Tab
+    // comes back into the grid, and from its first cell leaves it, back through Dnas to
+    // the buttons.
+    EXPECT_EQ(TabThrough(3), (QStringList{"SG", "SG", "CheckBox7"}));
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Focused(), QStringLiteral("SG"));
     while (grid->currentIndex().row() > 0)
         Key(Qt::Key_Up);
     while (grid->currentIndex().column() > 1)

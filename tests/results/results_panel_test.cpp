@@ -211,6 +211,20 @@ TEST_F(ResultsPanelTest, TabMovesToTheNextCellPastTheRowNumbers) {
     EXPECT_EQ(view_->currentIndex(), view_->model()->index(0, ColCompliance));
 }
 
+// Tab from the last cell goes on to the switches, also while the cell is being edited; the
+// grid never holds the keyboard captive.
+TEST_F(ResultsPanelTest, TabFromTheLastCellLeavesTheGrid) {
+    QLineEdit* editor = OpenEditor(3, ColCompliance);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("CheckBox7"));
+
+    view_->setFocus();
+    QTest::keyClick(view_, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("CheckBox7"));
+}
+
 // ---- The nozzle diameter: buttons, arrow keys and typed values, all rows following. ----
 
 enum class Step { None, UpButton, DownButton, UpKey, DownKey };
