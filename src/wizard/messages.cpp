@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <new>
 
 namespace wizard {
 namespace {
@@ -58,10 +59,13 @@ MessageSink SetRefusalSink(MessageSink sink) {
 void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const std::bad_alloc&) {
+        ShowFailure(QString::fromUtf8(OutOfMemoryMessage.data(), OutOfMemoryMessage.size()));
     } catch (const std::exception& e) {
         ShowFailure(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowFailure(QString());
+        // Nothing to quote: an empty box would tell the user nothing.
+        ShowFailure(QString::fromUtf8(UnknownFailureMessage.data(), UnknownFailureMessage.size()));
     }
 }
 

@@ -351,4 +351,11 @@ TEST_F(Wizard, FailureOfAGuardedHandlerGoesNoFurther) {
     EXPECT_EQ(failures_, QStringList{"disk full."});
 }
 
+// Failures without a message of their own still say what happened.
+TEST_F(Wizard, FailureWithoutAMessageIsNamed) {
+    wizard::RunGuarded([] { throw std::bad_alloc(); });
+    wizard::RunGuarded([] { throw 42; });
+    EXPECT_EQ(failures_, (QStringList{"Недостаточно памяти.", "Непредвиденная ошибка."}));
+}
+
 } // namespace
