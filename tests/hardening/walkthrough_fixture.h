@@ -3,9 +3,7 @@
 // A whole inspection typed into the real main window by keys and clicks, up to step 4, with
 // the failure report and the desktop replaced so that what the window shows or opens is
 // recorded. TypedStillThere() says whether everything typed is still in the window.
-#include "protocol/tf_progress.h"
-#include "wizard/messages.h"
-#include "wizard/tf_1.h"
+#include "support/main_window_fixture.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -16,21 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
-
-// Types a text key by key, Cyrillic included.
-inline void TypeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(widget, static_cast<char>(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
 
 struct TypedInspection {
     QString locality = QStringLiteral("г. Тула");
@@ -44,7 +27,7 @@ struct TypedInspection {
     QString addedToConclusion = QStringLiteral(" Проверил инспектор.");
 };
 
-class InspectionFixture : public ::testing::Test {
+class InspectionFixture : public MainWindowFixture {
 public:
     // The opener that records each protocol handed to the desktop.
     void UseRecordingOpener() {
@@ -55,33 +38,6 @@ public:
     }
 
 protected:
-    void SetUp() override {
-        previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
-        previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
-        window_ = std::make_unique<TF_1>();
-        progress_ = std::make_unique<TF_progress>(window_.get());
-        window_->SetProgressWindow(progress_.get());
-        window_->SetDocumentFolder(folder_.path());
-        UseRecordingOpener();
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void TearDown() override {
-        progress_.reset();
-        window_.reset();
-        wizard::SetFailureSink(std::move(previousFailure_));
-        wizard::SetRefusalSink(std::move(previousRefusal_));
-    }
-
-    template <class W = QWidget> W* Find(const char* name) const {
-        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
     void ClickLeftEdge(QWidget* w) {
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
@@ -166,20 +122,6 @@ protected:
         EXPECT_EQ(Find<QPlainTextEdit>("Memo1")->toPlainText(), conclusion_);
     }
 
-    QTemporaryDir folder_;
-    std::unique_ptr<TF_1> window_;
-    std::unique_ptr<TF_progress> progress_;
     TypedInspection typed_;
     QString conclusion_;
-    QStringList failures_;
-    QStringList refusals_;
-    QStringList opened_;
-
-private:
-    wizard::MessageSink previousFailure_;
-    wizard::MessageSink previousRefusal_;
 };
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}

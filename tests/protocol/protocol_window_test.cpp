@@ -1,9 +1,7 @@
 // "Отчет" through the real windows: the progress window, the whole inspection ending in a
 // protocol that LibreOffice converts, and a failing opener that leaves everything usable.
-#include "protocol/tf_progress.h"
 #include "results/results_panel.h"
-#include "wizard/messages.h"
-#include "wizard/tf_1.h"
+#include "support/main_window_fixture.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -19,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -29,48 +26,18 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-void Type(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(widget, static_cast<char>(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-class Report : public ::testing::Test {
+class Report : public MainWindowFixture {
 protected:
     void SetUp() override {
-        previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
-        // A refusal would wait for a click that never comes: record it instead.
-        previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { failures_ << text; });
-        window_ = std::make_unique<TF_1>();
-        progress_ = std::make_unique<TF_progress>(window_.get());
-        window_->SetProgressWindow(progress_.get());
-        window_->SetDocumentFolder(folder_.path());
+        MainWindowFixture::SetUp();
         window_->SetDocumentOpener([this](const QString& path) {
             opened_ << path;
             openedWhileDisabled_ << !window_->isEnabled();
             openedWithProgress_ << progress_->isVisible();
             return opens_;
         });
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void TearDown() override {
-        progress_.reset();
-        window_.reset();
-        wizard::SetFailureSink(std::move(previousFailure_));
-        wizard::SetRefusalSink(std::move(previousRefusal_));
     }
 
-    template <class W = QWidget> W* Find(const char* name) const {
-        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     void Click(QWidget* widget) {
         ASSERT_TRUE(widget->isVisible());
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
@@ -81,7 +48,7 @@ protected:
         QWidget* widget = Find(name);
         widget->setFocus();
         QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-        Type(widget, text);
+        TypeText(widget, text);
     }
     void EnterPressure(int row, const QString& text) {
         auto* view = Find<QTableView>("SG");
@@ -92,7 +59,7 @@ protected:
         auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
-        Type(editor, text);
+        TypeText(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();
     }
@@ -102,7 +69,7 @@ protected:
         auto* date = Find<QDateEdit>("Data");
         // Reached by Tab, the day is selected; each full section moves on to the next.
         date->setFocus(Qt::TabFocusReason);
-        Type(date, QStringLiteral("05032024"));
+        TypeText(date, QStringLiteral("05032024"));
         ASSERT_EQ(date->date(), QDate(2024, 3, 5));
         TypeInto("MestoProverki", QStringLiteral("ул. Большая Покровская, д. 15"));
         Forward();
@@ -110,7 +77,7 @@ protected:
         TypeInto("NumEtazh", QStringLiteral("17"));
         Click(Find("DlCor"));
         Forward();
-        ASSERT_EQ(window_->JetCount(), 3) << failures_.join("\n").toStdString();
+        ASSERT_EQ(window_->JetCount(), 3) << refusals_.join("\n").toStdString();
         ASSERT_NO_FATAL_FAILURE(EnterPressure(1, QStringLiteral("2,4")));
         ASSERT_NO_FATAL_FAILURE(EnterPressure(2, QStringLiteral("3")));
         ASSERT_NO_FATAL_FAILURE(EnterPressure(3, QStringLiteral("0,5")));
@@ -119,18 +86,8 @@ protected:
         ASSERT_EQ(Find<QPushButton>("ButtonForward")->text(), QStringLiteral("Отчет"));
     }
 
-    QTemporaryDir folder_;
-    std::unique_ptr<TF_1> window_;
-    std::unique_ptr<TF_progress> progress_;
-    QStringList failures_;
-    QStringList opened_;
     QList<bool> openedWhileDisabled_;
     QList<bool> openedWithProgress_;
-    bool opens_ = true;
-
-private:
-    wizard::MessageSink previousFailure_;
-    wizard::MessageSink previousRefusal_;
 };
 
 QString PdfText(const QString& docx, const QString& folder) {
@@ -154,6 +111,7 @@ TEST_F(Report, TypicalInspectionEndsInAProtocolLibreOfficeReads) {
     Forward();
 
     EXPECT_TRUE(failures_.isEmpty()) << failures_.join("\n").toStdString();
+    EXPECT_TRUE(refusals_.isEmpty()) << refusals_.join("\n").toStdString();
     ASSERT_EQ(opened_.size(), 1);
     EXPECT_EQ(QFileInfo(opened_[0]).fileName(),
               QStringLiteral("Протокол проверки ПК 05.03.2024.docx"));

@@ -1,5 +1,5 @@
 // Moving from step 3 to step 4 composes the conclusion anew from the grid, edits included.
-#include "wizard/tf_1.h"
+#include "support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,27 +13,18 @@
 
 namespace {
 
-void Type(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(widget, static_cast<char>(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
 const QString Introduction =
     QStringLiteral("1. На момент проверки расход воды на внутреннее пожаротушение пожарных кранов "
                    "распологающихся в следующих местах:");
 const QString Code =
     QStringLiteral("требованиям СНиП 2.04.01-85* \"Внутренний водопровод и канализация зданий\".");
 
-class ConclusionNavigation : public ::testing::Test {
+class ConclusionNavigation : public MainWindowFixture {
 protected:
     void SetUp() override {
-        window_.show();
-        window_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+        MainWindowFixture::SetUp();
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         forward_ = Child<QPushButton>("ButtonForward");
         back_ = Child<QPushButton>("ButtonBack");
         ASSERT_NE(forward_, nullptr);
@@ -41,7 +32,7 @@ protected:
     }
 
     template <class T> T* Child(const char* name) {
-        return window_.findChild<T*>(QString::fromLatin1(name));
+        return window_->findChild<T*>(QString::fromLatin1(name));
     }
 
     void Click(QWidget* widget) {
@@ -65,14 +56,13 @@ protected:
         auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
         ASSERT_NE(editor, nullptr);
         editor->selectAll();
-        Type(editor, text);
+        TypeText(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();
     }
 
     QString Memo() { return Child<QPlainTextEdit>("Memo1")->toPlainText(); }
 
-    TF_1 window_;
     QPushButton* forward_ = nullptr;
     QPushButton* back_ = nullptr;
 };
@@ -98,7 +88,7 @@ TEST_F(ConclusionNavigation, EachMoveToStepFourReplacesTheEditedConclusion) {
     memo->setFocus();
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return);
-    Type(memo, QStringLiteral("2. Заменить рукав."));
+    TypeText(memo, QStringLiteral("2. Заменить рукав."));
     EXPECT_TRUE(Memo().endsWith(QStringLiteral("\n2. Заменить рукав.")));
 
     Click(back_);
@@ -109,6 +99,8 @@ TEST_F(ConclusionNavigation, EachMoveToStepFourReplacesTheEditedConclusion) {
                           QStringLiteral(" Подвал, Этаж 1 здания, расположенного по адресу:  "
                                          "СООТВЕТСТВУЕТ ") +
                           Code);
+    EXPECT_TRUE(refusals_.isEmpty());
+    EXPECT_TRUE(failures_.isEmpty());
 }
 
 } // namespace

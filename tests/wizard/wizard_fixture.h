@@ -2,10 +2,8 @@
 
 // A main window driven as the inspector drives it: clicks and typed keys. Messages and the
 // desktop are replaced, so what the window shows or opens is recorded instead.
-#include "protocol/tf_progress.h"
+#include "support/main_window_fixture.h"
 #include "wizard/building_panel.h"
-#include "wizard/messages.h"
-#include "wizard/tf_1.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -13,59 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 
-// Types a text key by key, Cyrillic letters included.
-inline void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(widget, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()),
-                                QString(c), Qt::NoModifier);
-    }
-}
-
-class WizardFixture : public ::testing::Test {
+class WizardFixture : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
-        previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
-        window_ = std::make_unique<TF_1>();
-        progress_ = std::make_unique<TF_progress>(window_.get());
-        window_->SetProgressWindow(progress_.get());
-        window_->SetUrlOpener([this](const QUrl& url) {
-            openedUrls_ << url;
-            return true;
-        });
-        window_->SetDocumentOpener([this](const QString& path) {
-            openedDocuments_ << path;
-            return true;
-        });
-        window_->SetDocumentFolder(folder_.path());
-        window_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    }
-
-    void TearDown() override {
-        progress_.reset();
-        window_.reset();
-        wizard::SetRefusalSink(std::move(previousRefusal_));
-        wizard::SetFailureSink(std::move(previousFailure_));
-    }
-
-    template <class W = QWidget> W* Find(const char* name) const {
-        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
     void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
     void Forward() { Click("ButtonForward"); }
     void Back() { Click("ButtonBack"); }
@@ -120,21 +68,4 @@ protected:
             Forward();
         ASSERT_EQ(Step(), step);
     }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<TF_1> window_;
-    std::unique_ptr<TF_progress> progress_;
-    QStringList refusals_;
-    QStringList failures_;
-    QList<QUrl> openedUrls_;
-    QStringList openedDocuments_;
-
-private:
-    wizard::MessageSink previousRefusal_;
-    wizard::MessageSink previousFailure_;
 };
-
-// Readable failures: texts as texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}

@@ -1,0 +1,83 @@
+#pragma once
+
+// The main window with its progress window, driven as the inspector drives it: clicks and
+// typed keys. The failure report, the refusal and the desktop are replaced, so that what the
+// window shows or opens is recorded instead of waiting for a click.
+#include "protocol/tf_progress.h"
+#include "wizard/messages.h"
+#include "wizard/tf_1.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// Types a text key by key, Cyrillic letters included.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()),
+                                QString(c), Qt::NoModifier);
+    }
+}
+
+// Readable failures: texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousFailure_ =
+            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
+        previousRefusal_ =
+            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+        window_ = std::make_unique<TF_1>();
+        progress_ = std::make_unique<TF_progress>(window_.get());
+        window_->SetProgressWindow(progress_.get());
+        window_->SetDocumentFolder(folder_.path());
+        window_->SetUrlOpener([this](const QUrl& url) {
+            openedUrls_ << url;
+            return true;
+        });
+        window_->SetDocumentOpener([this](const QString& path) {
+            opened_ << path;
+            return opens_;
+        });
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void TearDown() override {
+        progress_.reset();
+        window_.reset();
+        wizard::SetFailureSink(std::move(previousFailure_));
+        wizard::SetRefusalSink(std::move(previousRefusal_));
+    }
+
+    template <class W = QWidget> W* Find(const char* name) const {
+        W* widget = window_->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<TF_1> window_;
+    std::unique_ptr<TF_progress> progress_;
+    QStringList failures_;
+    QStringList refusals_;
+    QList<QUrl> openedUrls_;
+    QStringList opened_; // protocols handed to the desktop
+    bool opens_ = true;  // what the desktop answers
+
+private:
+    wizard::MessageSink previousFailure_;
+    wizard::MessageSink previousRefusal_;
+};
