@@ -70,8 +70,8 @@ protected:
         ASSERT_TRUE(Find("Panel3")->isVisible()) << "step 3 not reached";
 
         for (int row = 0; row < typed_.pressures.size(); ++row) {
-            EnterCell(row, 2, typed_.locations[row]);
-            EnterCell(row, 4, typed_.pressures[row]);
+            EnterCell(row + 1, 2, typed_.locations[row]);
+            EnterCell(row + 1, 4, typed_.pressures[row]);
         }
         Click("ButtonForward");
         ASSERT_TRUE(Find("Panel4")->isVisible()) << "step 4 not reached";
@@ -82,20 +82,6 @@ protected:
         TypeText(memo, typed_.addedToConclusion);
         conclusion_ = memo->toPlainText();
         ASSERT_TRUE(conclusion_.endsWith(typed_.addedToConclusion));
-    }
-
-    void EnterCell(int row, int column, const QString& text) {
-        auto* view = Find<QTableView>("SG");
-        const QModelIndex index = view->model()->index(row, column);
-        view->setFocus();
-        view->setCurrentIndex(index);
-        QTest::keyClick(view, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
-        ASSERT_NE(editor, nullptr) << "no editor in row " << row << ", column " << column;
-        editor->selectAll();
-        TypeText(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents();
     }
 
     QString CellText(int row, int column) const {

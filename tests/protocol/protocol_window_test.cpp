@@ -50,20 +50,6 @@ protected:
         QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
         TypeText(widget, text);
     }
-    void EnterPressure(int row, const QString& text) {
-        auto* view = Find<QTableView>("SG");
-        const QModelIndex index = view->model()->index(row - 1, 4);
-        view->setFocus();
-        view->setCurrentIndex(index);
-        QTest::keyClick(view, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        TypeText(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents();
-    }
-
     // The typical inspection, up to step 4.
     void Inspect() {
         auto* date = Find<QDateEdit>("Data");
@@ -78,9 +64,9 @@ protected:
         Click(Find("DlCor"));
         Forward();
         ASSERT_EQ(window_->JetCount(), 3) << refusals_.join("\n").toStdString();
-        ASSERT_NO_FATAL_FAILURE(EnterPressure(1, QStringLiteral("2,4")));
-        ASSERT_NO_FATAL_FAILURE(EnterPressure(2, QStringLiteral("3")));
-        ASSERT_NO_FATAL_FAILURE(EnterPressure(3, QStringLiteral("0,5")));
+        ASSERT_NO_FATAL_FAILURE(EnterCell(1, 4, QStringLiteral("2,4")));
+        ASSERT_NO_FATAL_FAILURE(EnterCell(2, 4, QStringLiteral("3")));
+        ASSERT_NO_FATAL_FAILURE(EnterCell(3, 4, QStringLiteral("0,5")));
         Forward();
         ASSERT_TRUE(Find("Panel4")->isVisible());
         ASSERT_EQ(Find<QPushButton>("ButtonForward")->text(), QStringLiteral("Отчет"));

@@ -46,21 +46,6 @@ protected:
         QApplication::processEvents();
     }
 
-    void EnterCell(int row, int column, const QString& text) {
-        auto* view = Child<QTableView>("SG");
-        ASSERT_NE(view, nullptr);
-        const QModelIndex index = view->model()->index(row - 1, column);
-        view->setFocus();
-        view->setCurrentIndex(index);
-        QTest::keyClick(view, Qt::Key_F2);
-        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        TypeText(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents();
-    }
-
     QString Memo() { return Child<QPlainTextEdit>("Memo1")->toPlainText(); }
 
     QPushButton* forward_ = nullptr;

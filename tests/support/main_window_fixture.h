@@ -7,8 +7,12 @@
 #include "wizard/messages.h"
 #include "wizard/tf_1.h"
 
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -66,6 +70,23 @@ protected:
         W* widget = window_->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
+    }
+
+    // Types a text into a cell of the results grid (row 1 is the first fire cock) through its
+    // in-place editor, as the inspector does: F2, the text, Enter.
+    void EnterCell(int row, int column, const QString& text) {
+        auto* view = Find<QTableView>("SG");
+        ASSERT_NE(view, nullptr);
+        const QModelIndex index = view->model()->index(row - 1, column);
+        view->setFocus();
+        view->setCurrentIndex(index);
+        QTest::keyClick(view, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
+        ASSERT_NE(editor, nullptr) << "no editor in row " << row << ", column " << column;
+        editor->selectAll();
+        TypeText(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
     }
 
     QTemporaryDir folder_;
