@@ -11,7 +11,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#ifdef __linux__
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -29,10 +31,15 @@ protocol::ProtocolData Protocol(int rows) {
     return data;
 }
 
+// 0 where the system does not say.
 double PeakMiB() {
+#ifdef __linux__
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+#else
+    return 0;
+#endif
 }
 
 enum class Writer { Streaming, Tree };
@@ -43,12 +50,16 @@ protocol::DocumentShower TreeShowAsFile(const std::filesystem::path& folder,
     return [folder, opener](const protocol::Document& document) {
         const std::string bytes = protocol::yardstick::TreeDocxPackage(document);
         const std::filesystem::path path = folder / "Протокол.docx";
+#ifdef _WIN32
+        std::FILE* file = _wfopen(path.c_str(), L"wbx");
+#else
         std::FILE* file = std::fopen(path.c_str(), "wbx");
+#endif
         if (!file)
-            throw std::runtime_error("cannot create " + path.string());
+            throw std::runtime_error("cannot create the yardstick's file");
         const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
         if (std::fclose(file) != 0 || !written)
-            throw std::runtime_error("cannot write " + path.string());
+            throw std::runtime_error("cannot write the yardstick's file");
         opener(path);
     };
 }
