@@ -3,11 +3,13 @@
 // DocumentError; nothing else may escape. Or the whole protocol composed from any typed
 // texts, grid cells, diameter text, flow and date. The saved package always opens with libzip,
 // every part parses with pugixml, carries only characters XML allows, and keeps the structure a
-// word processor needs (every cell and the body end with a paragraph).
+// word processor needs (every cell and the body end with a paragraph); and every part is, byte
+// for byte, what the tree writer the streaming writer replaced makes of the same document.
 #include "fuzz_check.h"
 #include "protocol/document.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
+#include "tree_docx_writer.h"
 #include "utf8.h"
 
 #include <array>
@@ -20,6 +22,8 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 #include <zip.h>
 
 namespace {
@@ -123,6 +127,50 @@ void CheckPackage(const std::string& bytes) {
     FUZZ_CHECK(sawDocument, "the package holds word/document.xml");
 }
 
+// Every part's name and content, in the package's order.
+std::vector<std::pair<std::string, std::string>> PartsOf(const std::string& bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    FUZZ_CHECK(source, "the package makes a zip source");
+    zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive) {
+        zip_source_free(source);
+    }
+    FUZZ_CHECK(archive, "the package opens with libzip");
+    std::unique_ptr<zip_t, decltype(&zip_discard)> open(archive, zip_discard);
+    std::vector<std::pair<std::string, std::string>> parts;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+        zip_stat_t stat;
+        FUZZ_CHECK(zip_stat_index(archive, i, 0, &stat) == 0, "every part has its entry");
+        zip_file_t* file = zip_fopen_index(archive, i, 0);
+        FUZZ_CHECK(file, "every part opens");
+        std::string content(stat.size, '\0');
+        const zip_int64_t read = zip_fread(file, content.data(), content.size());
+        zip_fclose(file);
+        FUZZ_CHECK(read == static_cast<zip_int64_t>(stat.size), "every part reads whole");
+        parts.emplace_back(stat.name, std::move(content));
+    }
+    return parts;
+}
+
+// The document written by the streaming writer and by the tree of the whole document it
+// replaced: not one character of any part may differ.
+struct SavedTwice {
+    std::optional<std::string> streamed;
+    std::optional<std::string> tree;
+
+    void Save(const protocol::Document& document) {
+        streamed = protocol::DocxPackage(document);
+        tree = protocol::yardstick::TreeDocxPackage(document);
+    }
+    void Check() const {
+        FUZZ_CHECK(streamed.has_value(), "the shown document is saved");
+        CheckPackage(*streamed);
+        FUZZ_CHECK(PartsOf(*streamed) == PartsOf(*tree), "the parts are the tree writer's");
+    }
+};
+
 // Any bytes, or long lines and runs of line breaks built from them.
 std::string Text(FuzzedDataProvider& input) {
     std::string piece = input.ConsumeRandomLengthString(256);
@@ -217,9 +265,8 @@ void ComposeProtocol(FuzzedDataProvider& input) {
     }
     data.Memo1 = Text(input);
 
-    std::optional<std::string> saved;
-    protocol::Document document(
-        [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
+    SavedTwice saved;
+    protocol::Document document([&saved](const protocol::Document& shown) { saved.Save(shown); });
     try {
         protocol::GenerateProtocol(data, document, {});
     } catch (const protocol::DocumentError&) {
@@ -228,8 +275,7 @@ void ComposeProtocol(FuzzedDataProvider& input) {
         FUZZ_CHECK(badDate || rows == 0, "only a bad date or no result row stops the protocol");
         return;
     }
-    FUZZ_CHECK(saved.has_value(), "the composed protocol is shown");
-    CheckPackage(*saved);
+    saved.Check();
 }
 
 } // namespace
@@ -240,9 +286,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ComposeProtocol(input);
         return 0;
     }
-    std::optional<std::string> saved;
-    protocol::Document document(
-        [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
+    SavedTwice saved;
+    protocol::Document document([&saved](const protocol::Document& shown) { saved.Save(shown); });
 
     document.NewWordDocument();
     const int operations = input.ConsumeIntegralInRange(0, 40);
@@ -287,7 +332,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     document.ShowWordDocument();
     document.ReleaseWord();
-    FUZZ_CHECK(saved.has_value(), "showing the document saves it");
-    CheckPackage(*saved);
+    saved.Check();
     return 0;
 }

@@ -1,6 +1,7 @@
 // The main window's "Отчет": the protocol of the inspection.
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
+#include "protocol/report_progress.h"
 #include "protocol/tf_progress.h"
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
@@ -58,18 +59,24 @@ void TF_1::GenerateProtocol() {
     if (folder.isEmpty())
         throw protocol::DocumentError(
             "Папка временных файлов не найдена: протокол некуда сохранить");
-    protocol::Document document(
-        protocol::ShowAsFile(ToPath(folder), protocol::ProtocolFileStem(data.general.date),
-                             [this](const std::filesystem::path& path) {
-                                 return documentOpener_ && documentOpener_(ToQString(path));
-                             }));
+    protocol::ReportProgress progress([this](int percent) {
+        if (progressWindow_)
+            progressWindow_->ShowProgress(percent);
+    });
+    protocol::Document document(protocol::ShowAsFile(
+        ToPath(folder), protocol::ProtocolFileStem(data.general.date),
+        [this, &progress](const std::filesystem::path& path) {
+            progress.Saved();
+            return documentOpener_ && documentOpener_(ToQString(path));
+        },
+        [&progress](std::size_t rowsWritten, std::size_t rowsInAll) {
+            progress.Written(rowsWritten, rowsInAll);
+        }));
 
     setEnabled(false);
     RestoreWindows restore(this, progressWindow_);
     if (progressWindow_)
         progressWindow_->show();
-    protocol::GenerateProtocol(data, document, [this](int percent) {
-        if (progressWindow_)
-            progressWindow_->ShowProgress(percent);
-    });
+    protocol::GenerateProtocol(data, document,
+                               [&progress](int percent) { progress.Composed(percent); });
 }

@@ -2,6 +2,8 @@
 
 #include "ui_tf_progress.h"
 
+#include <QCoreApplication>
+
 TF_progress::TF_progress(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TF_progress>()) {
     ui->setupUi(this);
@@ -23,6 +25,10 @@ QLabel* TF_progress::Label1() const {
 
 void TF_progress::ShowProgress(int percent) {
     ui->PB->setValue(percent);
+    // The window system tells of the window's showing through events that nobody handles while
+    // the protocol is written, and an unexposed window paints nothing: its own events go first
+    // (the user's input waits, the main window is disabled anyway).
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 }
 

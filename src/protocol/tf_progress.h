@@ -22,7 +22,8 @@ public:
     QProgressBar* PB() const;
     QLabel* Label1() const;
 
-    // Sets the bar and paints the window at once: the main window's thread is busy writing.
+    // Sets the bar and paints the window at once, after the window's own pending events (its
+    // exposure first of all): the main window's thread is busy writing.
     void ShowProgress(int percent);
 
 protected:

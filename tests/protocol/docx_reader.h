@@ -5,11 +5,12 @@
 #include <pugixml.hpp>
 #include <stdexcept>
 #include <string>
+#include <vector>
 #include <zip.h>
 
 namespace protocol::testing {
 
-inline std::string ReadPart(const std::string& package, const char* name) {
+inline std::unique_ptr<zip_t, decltype(&zip_discard)> OpenPackage(const std::string& package) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(package.data(), package.size(), 0, &error);
@@ -20,7 +21,22 @@ inline std::string ReadPart(const std::string& package, const char* name) {
         zip_source_free(source);
         throw std::runtime_error(std::string("not a zip: ") + zip_error_strerror(&error));
     }
-    std::unique_ptr<zip_t, decltype(&zip_discard)> guard(archive, zip_discard);
+    return {archive, zip_discard};
+}
+
+// The parts' names in the package's order.
+inline std::vector<std::string> PartNames(const std::string& package) {
+    const auto archive = OpenPackage(package);
+    std::vector<std::string> names;
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        names.emplace_back(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), 0));
+    return names;
+}
+
+inline std::string ReadPart(const std::string& package, const char* name) {
+    const auto guard = OpenPackage(package);
+    zip_t* archive = guard.get();
     zip_stat_t stat;
     if (zip_stat(archive, name, 0, &stat) < 0)
         throw std::runtime_error(std::string("no part ") + name);

@@ -206,6 +206,79 @@ TEST_F(DocxTest, TextThatXmlCannotCarryNeverReachesThePackage) {
               "ПК-1\xEF\xBF\xBD");
 }
 
+// A table of so many rows that the writer reports on it, and the calls it makes.
+TEST_F(DocxTest, WritingReportsTheRowsAsItGoes) {
+    struct RowsCase {
+        int rows;
+        std::vector<std::pair<std::size_t, std::size_t>> reports;
+    };
+    for (const RowsCase& rows : {RowsCase{499, {}}, RowsCase{500, {{500, 500}}},
+                                 RowsCase{1'200, {{500, 1'200}, {1'000, 1'200}}}}) {
+        document.NewWordDocument();
+        document.AddTable(rows.rows, 2, 1);
+        std::vector<std::pair<std::size_t, std::size_t>> reports;
+        DocxPackage(document, [&](std::size_t written, std::size_t all) {
+            reports.emplace_back(written, all);
+        });
+        EXPECT_EQ(reports, rows.reports) << rows.rows << " rows";
+    }
+}
+
+struct ZipHeaders {
+    std::string name;
+    int centralVersionNeeded;
+    int localVersionNeeded;
+    int localExtraLength;
+};
+
+std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
+// The headers as the package's bytes have them: libzip's reader hides its own Zip64 fields.
+std::vector<ZipHeaders> RawHeaders(const std::string& zip) {
+    const std::size_t end = zip.rfind(std::string("PK\x05\x06", 4));
+    std::size_t at = Little(zip, end + 16, 4);
+    std::vector<ZipHeaders> headers;
+    for (std::uint32_t n = Little(zip, end + 10, 2); n > 0; --n) {
+        EXPECT_EQ(zip.substr(at, 4), std::string("PK\x01\x02", 4));
+        const std::size_t nameLength = Little(zip, at + 28, 2);
+        const std::size_t local = Little(zip, at + 42, 4);
+        EXPECT_EQ(zip.substr(local, 4), std::string("PK\x03\x04", 4));
+        headers.push_back({zip.substr(at + 46, nameLength),
+                           static_cast<int>(Little(zip, at + 6, 2)),
+                           static_cast<int>(Little(zip, local + 4, 2)),
+                           static_cast<int>(Little(zip, local + 28, 2))});
+        at += 46 + nameLength + Little(zip, at + 30, 2) + Little(zip, at + 32, 2);
+    }
+    return headers;
+}
+
+// Older readers of the format may refuse Zip64 headers: the writer tells libzip each part's
+// size before it writes the part, so none needs more than plain deflate (version 2.0) and none
+// carries an extra field, the streamed main part included.
+TEST_F(DocxTest, PartsAreDeflatedWithPlainHeaders) {
+    document.AddTable(600, 7, 1);
+    package = DocxPackage(document);
+    const auto archive = testing::OpenPackage(package);
+    for (zip_uint64_t i = 0; i < 6; ++i) {
+        zip_stat_t stat;
+        ASSERT_EQ(zip_stat_index(archive.get(), i, 0, &stat), 0);
+        EXPECT_EQ(stat.comp_method, ZIP_CM_DEFLATE) << stat.name;
+        EXPECT_LT(stat.comp_size, stat.size) << stat.name;
+    }
+    const std::vector<ZipHeaders> headers = RawHeaders(package);
+    ASSERT_EQ(headers.size(), 6u);
+    for (const ZipHeaders& header : headers) {
+        EXPECT_EQ(header.centralVersionNeeded, 20) << header.name;
+        EXPECT_EQ(header.localVersionNeeded, 20) << header.name;
+        EXPECT_EQ(header.localExtraLength, 0) << header.name;
+    }
+}
+
 class SaveTest : public ::testing::Test {
 protected:
     SaveTest() : document([](const Document&) {}) {
@@ -241,6 +314,22 @@ TEST_F(SaveTest, EachSaveMakesAFurtherFileAndNeverReplacesOne) {
     // What was saved is the package, whole.
     const auto body = ParsePart(Slurp(second), "word/document.xml");
     EXPECT_TRUE(body.child("w:document").child("w:body").child("w:p"));
+}
+
+// A failure while the package is written (here the progress's own) stops the saving with that
+// failure, and no file is left: the package is complete before the file is created.
+TEST_F(SaveTest, FailureWhileWritingLeavesNoFile) {
+    document.AddTable(1'000, 7, 1);
+    try {
+        SaveAsNewFile(document, folder, "Протокол",
+                      [](std::size_t, std::size_t) { throw DocumentError("прервано"); });
+        FAIL() << "no error";
+    } catch (const DocumentError& error) {
+        EXPECT_STREQ(error.what(), "прервано");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    // The document is as it was: the next saving succeeds.
+    EXPECT_EQ(SaveAsNewFile(document, folder, "Протокол").filename(), "Протокол.docx");
 }
 
 TEST_F(SaveTest, FolderThatCannotTakeTheFileFailsNamingThePath) {

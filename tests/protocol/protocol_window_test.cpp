@@ -1,5 +1,6 @@
 // "Отчет" through the real windows: the progress window, the whole inspection ending in a
 // protocol that LibreOffice converts, and a failing opener that leaves everything usable.
+#include "results/results_model.h"
 #include "results/results_panel.h"
 #include "support/main_window_fixture.h"
 
@@ -50,8 +51,8 @@ protected:
         QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
         TypeText(widget, text);
     }
-    // The typical inspection, up to step 4.
-    void Inspect() {
+    // The typical inspection, up to the results of step 3.
+    void ReachResults() {
         auto* date = Find<QDateEdit>("Data");
         // Reached by Tab, the day is selected; each full section moves on to the next.
         date->setFocus(Qt::TabFocusReason);
@@ -64,6 +65,10 @@ protected:
         Click(Find("DlCor"));
         Forward();
         ASSERT_EQ(window_->JetCount(), 3) << refusals_.join("\n").toStdString();
+    }
+    // The typical inspection, up to step 4.
+    void Inspect() {
+        ASSERT_NO_FATAL_FAILURE(ReachResults());
         ASSERT_NO_FATAL_FAILURE(EnterCell(1, 4, QStringLiteral("2,4")));
         ASSERT_NO_FATAL_FAILURE(EnterCell(2, 4, QStringLiteral("3")));
         ASSERT_NO_FATAL_FAILURE(EnterCell(3, 4, QStringLiteral("0,5")));
@@ -147,6 +152,69 @@ TEST_F(Report, EveryPressWritesAFurtherFileAndCountsFromZero) {
     EXPECT_TRUE(QFile::exists(opened_[0]));
     EXPECT_TRUE(QFile::exists(opened_[1]));
     EXPECT_THAT(values, ElementsAre(0, 10, 20, 30, 40, 50, 80, 90));
+}
+
+// A protocol of a thousand rows takes long enough to write that the bar moves between 80 and
+// 90 while the package is written, repainted each time, and reaches 90 only with the file on
+// disk.
+TEST_F(Report, LongProtocolMovesTheBarWhileTheFileIsWritten) {
+    ASSERT_NO_FATAL_FAILURE(ReachResults());
+    auto* model = qobject_cast<ResultsModel*>(Find<QTableView>("SG")->model());
+    ASSERT_NE(model, nullptr);
+    while (model->rowCount() < 1'000)
+        model->AppendRow();
+    for (int row = 0; row < model->rowCount(); ++row)
+        model->setData(model->index(row, results::ColPressure), QStringLiteral("2,4"));
+    Forward();
+    ASSERT_TRUE(Find("Panel4")->isVisible()) << refusals_.join("\n").toStdString();
+
+    struct Step {
+        int value;
+        bool fileOnDisk;
+    };
+    QList<Step> steps;
+    const QDir folder(folder_.path());
+    QObject::connect(progress_->PB(), &QProgressBar::valueChanged, [&](int value) {
+        steps << Step{value, !folder.entryList({QStringLiteral("*.docx")}).isEmpty()};
+    });
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int& count;
+        explicit PaintCounter(int& counter) : count(counter) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter(paints);
+    progress_->PB()->installEventFilter(&counter);
+    int paintsAt80 = -1;
+    int paintsBefore90 = -1;
+    QObject::connect(progress_->PB(), &QProgressBar::valueChanged, [&](int value) {
+        if (value == 80)
+            paintsAt80 = paints;
+        if (value == 90)
+            paintsBefore90 = paints;
+    });
+    Forward();
+    ASSERT_TRUE(failures_.isEmpty()) << failures_.join("\n").toStdString();
+    ASSERT_EQ(opened_.size(), 1);
+
+    QList<int> values;
+    for (const Step& step : steps) {
+        values << step.value;
+        EXPECT_EQ(step.fileOnDisk, step.value == 90) << "at " << step.value;
+    }
+    // The first press: the bar starts at 0 already.
+    ASSERT_GE(values.size(), 8);
+    EXPECT_THAT(values.mid(0, 6), ElementsAre(10, 20, 30, 40, 50, 80));
+    EXPECT_EQ(values.last(), 90);
+    const QList<int> writing = values.mid(6, values.size() - 7);
+    ASSERT_FALSE(writing.isEmpty()) << "the bar stood at 80 while the file was written";
+    for (qsizetype i = 0; i < writing.size(); ++i) {
+        EXPECT_GT(writing[i], i == 0 ? 80 : writing[i - 1]);
+        EXPECT_LT(writing[i], 90);
+    }
+    EXPECT_GT(paintsBefore90, paintsAt80) << "the window was not repainted while it was written";
 }
 
 TEST_F(Report, FailingOpenerIsReportedAndLeavesTheWindowsUsable) {
