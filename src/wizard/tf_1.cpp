@@ -1,12 +1,12 @@
 #include "wizard/tf_1.h"
 
+#include "common/messages.h"
 #include "results/conclusion_panel.h"
 #include "ui_tf_1.h"
 #include "wizard/application.h"
 #include "wizard/building_panel.h"
 #include "wizard/general_data_panel.h"
 #include "wizard/maker.h"
-#include "wizard/messages.h"
 #include "wizard/tf_about.h"
 
 #include <QDesktopServices>
@@ -63,11 +63,11 @@ TF_1::TF_1(QWidget* parent)
     ui->Label2->installEventFilter(this);
 
     connect(ui->ButtonForward, &QPushButton::clicked, this,
-            wizard::Guarded([this] { ButtonForwardClick(); }));
+            common::Guarded([this] { ButtonForwardClick(); }));
     connect(ui->ButtonBack, &QPushButton::clicked, this,
-            wizard::Guarded([this] { ButtonBackClick(); }));
-    connect(ui->Button3, &QPushButton::clicked, this, wizard::Guarded([this] { Button3Click(); }));
-    connect(ui->Button1, &QPushButton::clicked, this, wizard::Guarded([this] { Button1Click(); }));
+            common::Guarded([this] { ButtonBackClick(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, common::Guarded([this] { Button3Click(); }));
+    connect(ui->Button1, &QPushButton::clicked, this, common::Guarded([this] { Button1Click(); }));
     FormCreate();
 }
 
@@ -90,7 +90,7 @@ void TF_1::SetAboutWindow(Tf_about* window) {
     aboutWindow_ = window;
     if (window)
         connect(window, &Tf_about::AddressClicked, this,
-                wizard::Guarded([this] { Label2Click(); }));
+                common::Guarded([this] { Label2Click(); }));
 }
 
 void TF_1::FormCreate() {
@@ -121,7 +121,7 @@ void TF_1::ButtonForwardClick() {
     if (ui->Panel2->isVisible()) {
         CalcRequirement();
         if (!requirement_.Determined()) {
-            wizard::ShowRefusal(this);
+            common::ShowRefusal(this);
             return;
         }
         PrepareResultsGrid();
@@ -199,7 +199,7 @@ void TF_1::showEvent(QShowEvent* event) {
 bool TF_1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        wizard::RunGuarded([this] { Label2Click(); });
+        common::RunGuarded([this] { Label2Click(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -20,7 +20,7 @@ class TF_progress;
 class Tf_about;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
-// write the widgets; each subsystem defines its own operations in its own folder.
+// write the widgets; those of steps 3, 4 and the report have a source file each beside this one.
 class TF_1 : public QWidget {
     Q_OBJECT
 
@@ -34,9 +34,9 @@ public:
 
     // Operations the wizard calls at its transitions.
     void CalcRequirement();          // wizard/tf_1.cpp
-    void PrepareResultsGrid();       // results/tf_1_results.cpp
-    QString BuildConclusion() const; // results/tf_1_results.cpp
-    void GenerateProtocol();         // protocol/tf_1_protocol.cpp
+    void PrepareResultsGrid();       // wizard/tf_1_results.cpp
+    QString BuildConclusion() const; // wizard/tf_1_results.cpp
+    void GenerateProtocol();         // wizard/tf_1_protocol.cpp
 
     // The other two windows, created by start-up after this one.
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }

@@ -3,8 +3,8 @@
 // The main window with its progress window, driven as the inspector drives it: clicks and
 // typed keys. The failure report, the refusal and the desktop are replaced, so that what the
 // window shows or opens is recorded instead of waiting for a click.
+#include "common/messages.h"
 #include "protocol/tf_progress.h"
-#include "wizard/messages.h"
 #include "wizard/tf_1.h"
 
 #include <QAbstractItemModel>
@@ -40,9 +40,9 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
+            common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+            common::SetRefusalSink([this](const QString& text) { refusals_ << text; });
         window_ = std::make_unique<TF_1>();
         progress_ = std::make_unique<TF_progress>(window_.get());
         window_->SetProgressWindow(progress_.get());
@@ -62,8 +62,8 @@ protected:
     void TearDown() override {
         progress_.reset();
         window_.reset();
-        wizard::SetFailureSink(std::move(previousFailure_));
-        wizard::SetRefusalSink(std::move(previousRefusal_));
+        common::SetFailureSink(std::move(previousFailure_));
+        common::SetRefusalSink(std::move(previousRefusal_));
     }
 
     template <class W = QWidget> W* Find(const char* name) const {
@@ -99,6 +99,6 @@ protected:
     bool opens_ = true;  // what the desktop answers
 
 private:
-    wizard::MessageSink previousFailure_;
-    wizard::MessageSink previousRefusal_;
+    common::MessageSink previousFailure_;
+    common::MessageSink previousRefusal_;
 };
