@@ -4,44 +4,44 @@ namespace wizard {
 namespace {
 
 // The buttons follow the step alone: only step 4 writes reports, only step 1 has no way back.
-Transition At(Step step, Operation operation = Operation::None, bool refusal = false) {
+Transition At(WizardStep step, Operation operation = Operation::None, bool refusal = false) {
     return {
         .next = step,
         .operation = operation,
         .refusal = refusal,
-        .forwardCaption = step == Step::Conclusion ? ReportCaption : ForwardCaption,
-        .backEnabled = step != Step::GeneralData,
+        .forwardCaption = step == WizardStep::Conclusion ? ReportCaption : ForwardCaption,
+        .backEnabled = step != WizardStep::GeneralData,
     };
 }
 
 } // namespace
 
-bool ComputesRequirement(Step from, Press press) {
-    return from == Step::Building && press == Press::Forward;
+bool ComputesRequirement(WizardStep from, Press press) {
+    return from == WizardStep::Building && press == Press::Forward;
 }
 
-Transition Transit(Step from, Press press, bool determined) {
+Transition Transit(WizardStep from, Press press, bool determined) {
     if (press == Press::Forward) {
         switch (from) {
-        case Step::GeneralData:
-            return At(Step::Building);
-        case Step::Building:
-            return determined ? At(Step::Results, Operation::PrepareResultsGrid)
-                              : At(Step::Building, Operation::None, true);
-        case Step::Results:
-            return At(Step::Conclusion, Operation::BuildConclusion);
-        case Step::Conclusion:
-            return At(Step::Conclusion, Operation::GenerateProtocol);
+        case WizardStep::GeneralData:
+            return At(WizardStep::Building);
+        case WizardStep::Building:
+            return determined ? At(WizardStep::Results, Operation::PrepareResultsGrid)
+                              : At(WizardStep::Building, Operation::None, true);
+        case WizardStep::Results:
+            return At(WizardStep::Conclusion, Operation::BuildConclusion);
+        case WizardStep::Conclusion:
+            return At(WizardStep::Conclusion, Operation::GenerateProtocol);
         }
     }
     switch (from) {
-    case Step::GeneralData:
-    case Step::Building:
-        return At(Step::GeneralData);
-    case Step::Results:
-        return At(Step::Building);
-    case Step::Conclusion:
-        return At(Step::Results);
+    case WizardStep::GeneralData:
+    case WizardStep::Building:
+        return At(WizardStep::GeneralData);
+    case WizardStep::Results:
+        return At(WizardStep::Building);
+    case WizardStep::Conclusion:
+        return At(WizardStep::Results);
     }
     return At(from);
 }

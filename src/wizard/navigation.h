@@ -7,7 +7,7 @@
 // panel of the step it leads to.
 namespace wizard {
 
-enum class Step { GeneralData = 1, Building = 2, Results = 3, Conclusion = 4 };
+enum class WizardStep { GeneralData = 1, Building = 2, Results = 3, Conclusion = 4 };
 
 enum class Press { Forward, Back };
 
@@ -18,7 +18,7 @@ inline constexpr std::string_view ForwardCaption = "Далее >>";
 inline constexpr std::string_view ReportCaption = "Отчет";
 
 struct Transition {
-    Step next;
+    WizardStep next;
     Operation operation = Operation::None;
     bool refusal = false; // "Введите параметры здания!" instead of going on
     std::string_view forwardCaption; // on the forward button at the new step
@@ -26,11 +26,11 @@ struct Transition {
 };
 
 // Forward from step 2 runs CalcRequirement first, since what it finds decides the way on.
-bool ComputesRequirement(Step from, Press press);
+bool ComputesRequirement(WizardStep from, Press press);
 
 // The one transition a press makes. `determined` is whether the requirement computed by
 // this press gives a jet count and a jet flow; it is read only forward from step 2. Back on
 // step 1, where its button is disabled, stays on step 1.
-Transition Transit(Step from, Press press, bool determined);
+Transition Transit(WizardStep from, Press press, bool determined);
 
 } // namespace wizard

@@ -21,9 +21,6 @@ QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), s.size());
 }
 
-const QString ForwardCaption = QStringLiteral("Далее >>");
-const QString ReportCaption = QStringLiteral("Отчет");
-
 // The focusable controls inside a panel, in the panel's own tab order.
 QList<QWidget*> TabStopsOf(QWidget* panel) {
     QList<QWidget*> stops;
@@ -104,55 +101,60 @@ void TF_1::CalcRequirement() {
     requirement_ = requirement::CalcRequirement(ui->Panel2->Parameters(), requirement_);
 }
 
-// From the last step to the first, so that one click makes one transition; the new panel is
-// shown before the old one is hidden.
 void TF_1::ButtonForwardClick() {
-    if (ui->Panel4->isVisible()) {
-        GenerateProtocol();
-        return;
-    }
-    if (ui->Panel3->isVisible()) {
-        ui->Panel4->SetConclusion(BuildConclusion());
-        ui->Panel4->show();
-        ui->Panel3->hide();
-        ui->ButtonForward->setText(ReportCaption);
-        return;
-    }
-    if (ui->Panel2->isVisible()) {
-        CalcRequirement();
-        if (!requirement_.Determined()) {
-            common::ShowRefusal(this);
-            return;
-        }
-        PrepareResultsGrid();
-        ui->Panel3->show();
-        ui->Panel2->hide();
-        return;
-    }
-    if (ui->Panel1->isVisible()) {
-        ui->Panel2->show();
-        ui->Panel1->hide();
-        ui->ButtonBack->setEnabled(true);
-    }
+    Navigate(wizard::Press::Forward);
 }
 
 void TF_1::ButtonBackClick() {
-    if (ui->Panel2->isVisible()) {
-        ui->Panel1->show();
-        ui->Panel2->hide();
-        ui->ButtonBack->setEnabled(false);
+    Navigate(wizard::Press::Back);
+}
+
+// The step changes only after the transition's operation has run, so one that fails leaves
+// the wizard where it was; the new panel is shown before the old one is hidden.
+void TF_1::Navigate(wizard::Press press) {
+    if (wizard::ComputesRequirement(step_, press))
+        CalcRequirement();
+    const wizard::Transition transition = wizard::Transit(step_, press, requirement_.Determined());
+    if (transition.refusal) {
+        common::ShowRefusal(this);
         return;
     }
-    if (ui->Panel3->isVisible()) {
-        ui->Panel2->show();
-        ui->Panel3->hide();
-        return;
+    switch (transition.operation) {
+    case wizard::Operation::None:
+        break;
+    case wizard::Operation::PrepareResultsGrid:
+        PrepareResultsGrid();
+        break;
+    case wizard::Operation::BuildConclusion:
+        ui->Panel4->SetConclusion(BuildConclusion());
+        break;
+    case wizard::Operation::GenerateProtocol:
+        GenerateProtocol();
+        break;
     }
-    if (ui->Panel4->isVisible()) {
-        ui->Panel3->show();
-        ui->Panel4->hide();
-        ui->ButtonForward->setText(ForwardCaption);
+    QWidget* from = PanelOf(step_);
+    QWidget* to = PanelOf(transition.next);
+    step_ = transition.next;
+    if (to != from) {
+        to->show();
+        from->hide();
     }
+    ui->ButtonForward->setText(Text(transition.forwardCaption));
+    ui->ButtonBack->setEnabled(transition.backEnabled);
+}
+
+QWidget* TF_1::PanelOf(wizard::WizardStep step) const {
+    switch (step) {
+    case wizard::WizardStep::GeneralData:
+        return ui->Panel1;
+    case wizard::WizardStep::Building:
+        return ui->Panel2;
+    case wizard::WizardStep::Results:
+        return ui->Panel3;
+    case wizard::WizardStep::Conclusion:
+        return ui->Panel4;
+    }
+    return ui->Panel1;
 }
 
 void TF_1::Button3Click() {

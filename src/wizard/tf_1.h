@@ -1,6 +1,7 @@
 #pragma once
 
 #include "requirement/requirement.h"
+#include "wizard/navigation.h"
 
 #include <QString>
 #include <QUrl>
@@ -50,6 +51,9 @@ public:
     void SetDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
 
+    // The step whose panel shows.
+    wizard::WizardStep CurrentStep() const { return step_; }
+
     GeneralDataPanel* Panel1() const;
     BuildingPanel* Panel2() const;
     ResultsPanel* Panel3() const;
@@ -70,9 +74,12 @@ protected:
 
 private:
     void ApplyLocale();
+    void Navigate(wizard::Press press);
+    QWidget* PanelOf(wizard::WizardStep step) const;
 
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
+    wizard::WizardStep step_ = wizard::WizardStep::GeneralData;
     TF_progress* progressWindow_ = nullptr;
     Tf_about* aboutWindow_ = nullptr;
     UrlOpener urlOpener_;

@@ -72,6 +72,16 @@ protected:
         return widget;
     }
 
+    // The main window's step, 0 when its panel is not the one and only panel visible.
+    int Step() const {
+        const int step = static_cast<int>(window_->CurrentStep());
+        int visible = 0;
+        const QWidget* panels[] = {Find("Panel1"), Find("Panel2"), Find("Panel3"), Find("Panel4")};
+        for (const QWidget* panel : panels)
+            visible += panel->isVisible() ? 1 : 0;
+        return visible == 1 && panels[step - 1]->isVisible() ? step : 0;
+    }
+
     // Types a text into a cell of the results grid (row 1 is the first fire cock) through its
     // in-place editor, as the inspector does: F2, the text, Enter.
     void EnterCell(int row, int column, const QString& text) {

@@ -11,11 +11,11 @@ namespace {
 // runs, and how the buttons stand afterwards.
 struct TransitionCase {
     const char* name;
-    Step from;
+    WizardStep from;
     Press press;
     bool determined;
     bool computesRequirement;
-    Step next;
+    WizardStep next;
     Operation operation;
     bool refusal;
     std::string_view caption;
@@ -40,7 +40,7 @@ constexpr auto F = Press::Forward;
 constexpr auto B = Press::Back;
 constexpr std::string_view Next = "Далее >>";
 constexpr std::string_view Report = "Отчет";
-using enum Step;
+using enum WizardStep;
 using enum Operation;
 
 INSTANTIATE_TEST_SUITE_P(
