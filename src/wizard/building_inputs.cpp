@@ -6,12 +6,13 @@ namespace wizard {
 
 using requirement::BuildingType;
 
-ParamPanels VisibleParamPanels(BuildingType type, std::optional<int> degree) {
+ParamPanels VisibleParamPanels(BuildingType type, std::optional<requirement::Degree> degree) {
+    using requirement::Degree;
     const bool zhiloe = type == BuildingType::Zhiloe;
     const bool proisv = type == BuildingType::Proisv;
     const bool administr = type == BuildingType::Administr;
     const bool publicBuilding = type == BuildingType::Uprava || type == BuildingType::Obshaga;
-    const bool stal = degree == 3 || degree == 6; // "IIIа", "IVа"
+    const bool stal = degree == Degree::IIIa || degree == Degree::IVa;
     return {
         .PanelStepen = proisv,
         .PanelEtazh = zhiloe || publicBuilding || administr,
@@ -21,11 +22,12 @@ ParamPanels VisibleParamPanels(BuildingType type, std::optional<int> degree) {
         .PanelRukav = zhiloe,
         .PanelZal = type != BuildingType::None,
         .PanelStal = stal,
-        .PanelGorMat = degree == 6,
+        .PanelGorMat = degree == Degree::IVa,
     };
 }
 
-std::optional<std::array<std::string_view, 3>> CategoryItemsForDegree(std::optional<int> degree) {
+std::optional<std::array<std::string_view, 3>>
+CategoryItemsForDegree(std::optional<requirement::Degree> degree) {
     switch (requirement::GroupOfDegree(degree)) {
     case requirement::DegreeGroup::First:
         return CategoriesFirstGroup;
