@@ -1,8 +1,9 @@
 #include "wizard/building_panel.h"
 
+#include "common/messages.h"
+#include "common/qt_text.h"
 #include "ui_building_panel.h"
 #include "wizard/building_inputs.h"
-#include "wizard/messages.h"
 
 #include <QButtonGroup>
 
@@ -11,7 +12,7 @@ namespace {
 QStringList Items(auto&& texts) {
     QStringList items;
     for (const std::string_view text : texts)
-        items << QString::fromUtf8(text.data(), text.size());
+        items << common::ToQString(text);
     return items;
 }
 
@@ -39,7 +40,7 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     auto* types = new QButtonGroup(this);
     for (QRadioButton* type : {ui->Zhiloe, ui->Uprava, ui->Obshaga, ui->Administr, ui->Proisv}) {
         types->addButton(type);
-        connect(type, &QRadioButton::toggled, this, wizard::Guarded([this, type] {
+        connect(type, &QRadioButton::toggled, this, common::Guarded([this, type] {
                     if (type->isChecked())
                         Action1Execute();
                 }));
@@ -55,9 +56,9 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     ui->rategoriya->setCurrentIndex(-1);
     ui->rategoriya->setEditText(ui->rategoriya->itemText(0));
     connect(ui->stepogn, &QComboBox::currentIndexChanged, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
     connect(ui->stepogn, &CompletingCombo::TextEdited, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
 
     UpdateParamPanels();
 }
@@ -74,9 +75,8 @@ void BuildingPanel::DegreeChanged() {
 }
 
 void BuildingPanel::stepognChange() {
-    const int index = ui->stepogn->currentIndex();
     const auto items =
-        wizard::CategoryItemsForDegree(index >= 0 ? std::optional<int>(index) : std::nullopt);
+        wizard::CategoryItemsForDegree(requirement::DegreeAt(ui->stepogn->currentIndex()));
     if (items)
         ui->rategoriya->Refill(Items(*items));
 }
@@ -96,8 +96,7 @@ requirement::BuildingParameters BuildingPanel::Parameters() const {
     p.ZalLudOtd = ui->ZalLudOtd->isChecked();
     p.Oborud38 = ui->Oborud38->isChecked();
     p.H50 = ui->H50->isChecked();
-    if (const int degree = ui->stepogn->currentIndex(); degree >= 0)
-        p.degree = degree;
+    p.degree = requirement::DegreeAt(ui->stepogn->currentIndex());
     p.category = ui->rategoriya->currentText().toStdString();
     return p;
 }

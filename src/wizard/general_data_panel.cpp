@@ -1,7 +1,9 @@
 #include "wizard/general_data_panel.h"
 
+#include "common/qt_text.h"
 #include "ui_general_data_panel.h"
 #include "wizard/building_inputs.h"
+#include "wizard/clock.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -9,8 +11,8 @@
 GeneralDataPanel::GeneralDataPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::GeneralDataPanel>()) {
     ui->setupUi(this);
-    ui->Data->setDate(QDate::currentDate());
-    ui->Oborud->addItem(QString::fromUtf8(wizard::OborudItem.data(), wizard::OborudItem.size()));
+    ui->Data->setDate(wizard::Today());
+    ui->Oborud->addItem(common::ToQString(wizard::OborudItem));
     ui->Oborud->setCurrentIndex(-1);
     ui->Oborud->clearEditText();
     ApplyLocale(QLocale());

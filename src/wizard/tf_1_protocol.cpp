@@ -1,4 +1,6 @@
 // The main window's "Отчет": the protocol of the inspection.
+#include "common/locale_format.h"
+#include "common/utf8_path.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
 #include "protocol/report_progress.h"
@@ -6,7 +8,6 @@
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
 #include "wizard/general_data_panel.h"
-#include "wizard/locale_format.h"
 #include "wizard/tf_1.h"
 
 #include <QDir>
@@ -32,14 +33,11 @@ private:
 };
 
 std::filesystem::path ToPath(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return common::PathFromUtf8(text.toStdString());
 }
 
 QString ToQString(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()),
-                             static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(common::Utf8FromPath(path));
 }
 
 } // namespace
@@ -51,7 +49,7 @@ void TF_1::GenerateProtocol() {
     data.Dnas = Panel3()->DnasText().toStdString();
     data.results = protocol::ResultRows(Panel3()->Grid());
     data.Memo1 = Panel4()->Conclusion().toStdString();
-    data.separator = wizard::DecimalSeparator(locale());
+    data.separator = common::DecimalSeparator(*this);
 
     const QString folder = documentFolder_.isEmpty() ? QDir::tempPath() : documentFolder_;
     // Qt names no temporary folder when the one set for the session does not exist; the
