@@ -4,6 +4,7 @@
 // input again, and the next "Отчет" writes a complete protocol.
 #include "walkthrough_fixture.h"
 #include "protocol_text.h"
+#include "wizard/application.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,11 +47,14 @@ const Fault Faults[] = {
      "Папка временных файлов не найдена", false},
     {"DiskFull",
      // A file size limit far below a protocol's size: each write past it fails as on a full
-     // disk (the signal that would end the process is ignored, as a full disk sends none).
+     // disk, because the program's own start-up setup keeps the limit's signal from ending it.
      [](InspectionFixture&, TF_1&, const QString&) -> std::function<void()> {
          rlimit previous{};
          getrlimit(RLIMIT_FSIZE, &previous);
-         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+         struct sigaction previousAction {};
+         sigaction(SIGXFSZ, nullptr, &previousAction);
+         const auto previousHandler = previousAction.sa_handler;
+         wizard::SetUpProcess();
          rlimit small = previous;
          small.rlim_cur = 1024;
          EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
