@@ -41,8 +41,8 @@ TF_1::TF_1(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TF_1>()),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      documentOpener_([](const QString& path) {
-          return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+      documentOpener_([this](const QString& path, wizard::OpenVerdict verdict) {
+          wizard::OpenOnDesktop(path, this, std::move(verdict));
       }) {
     ui->setupUi(this);
     // Panel1, ButtonForward, ButtonBack, Button3, Panel3, Panel2, Panel4, Button1: hidden panels

@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window with its progress window, driven as the inspector drives it: clicks and
-// typed keys. The failure report, the refusal and the desktop are replaced, so that what the
-// window shows or opens is recorded instead of waiting for a click.
+// typed keys. The failure report, the refusal, the warning for an unopened protocol and the
+// desktop are replaced, so that what the window shows or opens is recorded instead of waiting
+// for a click.
 #include "protocol/tf_progress.h"
 #include "wizard/messages.h"
+#include "wizard/protocol_warning.h"
 #include "wizard/tf_1.h"
 
 #include <QAbstractItemModel>
@@ -43,6 +45,8 @@ protected:
             wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
             wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+        previousWarning_ =
+            wizard::SetUnopenedProtocolSink([this](const QString& text) { warnings_ << text; });
         window_ = std::make_unique<TF_1>();
         progress_ = std::make_unique<TF_progress>(window_.get());
         window_->SetProgressWindow(progress_.get());
@@ -64,6 +68,7 @@ protected:
         window_.reset();
         wizard::SetFailureSink(std::move(previousFailure_));
         wizard::SetRefusalSink(std::move(previousRefusal_));
+        wizard::SetUnopenedProtocolSink(std::move(previousWarning_));
     }
 
     template <class W = QWidget> W* Find(const char* name) const {
@@ -94,6 +99,7 @@ protected:
     std::unique_ptr<TF_progress> progress_;
     QStringList failures_;
     QStringList refusals_;
+    QStringList warnings_; // protocols saved that no program opened
     QList<QUrl> openedUrls_;
     QStringList opened_; // protocols handed to the desktop
     bool opens_ = true;  // what the desktop answers
@@ -101,4 +107,5 @@ protected:
 private:
     wizard::MessageSink previousFailure_;
     wizard::MessageSink previousRefusal_;
+    wizard::MessageSink previousWarning_;
 };
