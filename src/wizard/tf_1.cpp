@@ -140,6 +140,9 @@ void TF_1::ButtonBackClick() {
     if (ui->Panel2->isVisible()) {
         ui->Panel1->show();
         ui->Panel2->hide();
+        // Disabled under the focus, the back button would pass it on to "Выход", and the next
+        // Enter would end the program with everything typed: forward is where the user goes.
+        ui->ButtonForward->setFocus(Qt::OtherFocusReason);
         ui->ButtonBack->setEnabled(false);
         return;
     }
