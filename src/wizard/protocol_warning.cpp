@@ -1,7 +1,7 @@
 #include "wizard/protocol_warning.h"
 
+#include "common/failure_text.h"
 #include "protocol/protocol_file.h"
-#include "wizard/failure_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,8 +12,8 @@
 namespace wizard {
 namespace {
 
-MessageSink& UnopenedProtocolSink() {
-    static MessageSink sink;
+common::MessageSink& UnopenedProtocolSink() {
+    static common::MessageSink sink;
     return sink;
 }
 
@@ -32,8 +32,8 @@ void ShowUnopenedProtocol(QWidget* parent, const QString& file,
         UnopenedProtocolSink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, Text(ApplicationTitle), text, QMessageBox::NoButton,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, Text(common::ApplicationTitle), text,
+                    QMessageBox::NoButton, parent);
     // The path can be copied from the box.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* openButton =
@@ -46,7 +46,7 @@ void ShowUnopenedProtocol(QWidget* parent, const QString& file,
         openFolder(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
 }
 
-MessageSink SetUnopenedProtocolSink(MessageSink sink) {
+common::MessageSink SetUnopenedProtocolSink(common::MessageSink sink) {
     return std::exchange(UnopenedProtocolSink(), std::move(sink));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/messages.h"
+#include "common/messages.h"
 
 #include <QString>
 #include <QUrl>
@@ -18,6 +18,6 @@ void ShowUnopenedProtocol(QWidget* parent, const QString& file,
 
 // Tests replace the box and record its text; returns the sink it replaced. An empty sink
 // restores the box.
-MessageSink SetUnopenedProtocolSink(MessageSink sink);
+common::MessageSink SetUnopenedProtocolSink(common::MessageSink sink);
 
 } // namespace wizard

@@ -3,6 +3,7 @@
 #include "protocol/protocol_file.h"
 #include "requirement/requirement.h"
 #include "wizard/desktop_opener.h"
+#include "wizard/navigation.h"
 
 #include <QString>
 #include <QUrl>
@@ -22,7 +23,7 @@ class TF_progress;
 class Tf_about;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
-// write the widgets; each subsystem defines its own operations in its own folder.
+// write the widgets; those of steps 3, 4 and the report have a source file each beside this one.
 class TF_1 : public QWidget {
     Q_OBJECT
 
@@ -36,9 +37,9 @@ public:
 
     // Operations the wizard calls at its transitions.
     void CalcRequirement();          // wizard/tf_1.cpp
-    void PrepareResultsGrid();       // results/tf_1_results.cpp
-    QString BuildConclusion() const; // results/tf_1_results.cpp
-    void GenerateProtocol();         // protocol/tf_1_protocol.cpp
+    void PrepareResultsGrid();       // wizard/tf_1_results.cpp
+    QString BuildConclusion() const; // wizard/tf_1_results.cpp
+    void GenerateProtocol();         // wizard/tf_1_protocol.cpp
 
     // The other two windows, created by start-up after this one.
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }
@@ -62,6 +63,9 @@ public:
     void SetFolderSource(FolderSource source) { folderSource_ = std::move(source); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
 
+    // The step whose panel shows.
+    wizard::WizardStep CurrentStep() const { return step_; }
+
     GeneralDataPanel* Panel1() const;
     BuildingPanel* Panel2() const;
     ResultsPanel* Panel3() const;
@@ -83,9 +87,12 @@ protected:
 private:
     void ApplyLocale();
     void ShowUnopenedProtocol(const QString& path);
+    void Navigate(wizard::Press press);
+    QWidget* PanelOf(wizard::WizardStep step) const;
 
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
+    wizard::WizardStep step_ = wizard::WizardStep::GeneralData;
     TF_progress* progressWindow_ = nullptr;
     Tf_about* aboutWindow_ = nullptr;
     UrlOpener urlOpener_;

@@ -173,7 +173,7 @@ TEST_F(Screens, UnopenedProtocolWarningFits) {
     ASSERT_TRUE(QDir().mkpath(folder));
     window_->SetDocumentFolder(folder);
     window_->SetDocumentOpener([](const QString&) { return false; });
-    const wizard::MessageSink previous = wizard::SetUnopenedProtocolSink({});
+    const common::MessageSink previous = wizard::SetUnopenedProtocolSink({});
     bool looked = false;
     std::function<void(int)> lookAtBox = [&](int attempts) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -500,7 +500,7 @@ protected:
                 button->click();
     }
 
-    wizard::MessageSink previousSink_;
+    common::MessageSink previousSink_;
     QMessageBox::Icon icon_ = QMessageBox::NoIcon;
     QString title_, text_, defaultButton_, escapeButton_;
     QStringList captions_;

@@ -4,8 +4,8 @@
 // typed keys. The failure report, the refusal, the warning for an unopened protocol and the
 // desktop are replaced, so that what the window shows or opens is recorded instead of waiting
 // for a click.
+#include "common/messages.h"
 #include "protocol/tf_progress.h"
-#include "wizard/messages.h"
 #include "wizard/protocol_warning.h"
 #include "wizard/tf_1.h"
 
@@ -42,9 +42,9 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
+            common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+            common::SetRefusalSink([this](const QString& text) { refusals_ << text; });
         previousWarning_ =
             wizard::SetUnopenedProtocolSink([this](const QString& text) { warnings_ << text; });
         window_ = std::make_unique<TF_1>();
@@ -66,8 +66,8 @@ protected:
     void TearDown() override {
         progress_.reset();
         window_.reset();
-        wizard::SetFailureSink(std::move(previousFailure_));
-        wizard::SetRefusalSink(std::move(previousRefusal_));
+        common::SetFailureSink(std::move(previousFailure_));
+        common::SetRefusalSink(std::move(previousRefusal_));
         wizard::SetUnopenedProtocolSink(std::move(previousWarning_));
     }
 
@@ -75,6 +75,16 @@ protected:
         W* widget = window_->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
+    }
+
+    // The main window's step, 0 when its panel is not the one and only panel visible.
+    int Step() const {
+        const int step = static_cast<int>(window_->CurrentStep());
+        int visible = 0;
+        const QWidget* panels[] = {Find("Panel1"), Find("Panel2"), Find("Panel3"), Find("Panel4")};
+        for (const QWidget* panel : panels)
+            visible += panel->isVisible() ? 1 : 0;
+        return visible == 1 && panels[step - 1]->isVisible() ? step : 0;
     }
 
     // Types a text into a cell of the results grid (row 1 is the first fire cock) through its
@@ -105,7 +115,7 @@ protected:
     bool opens_ = true;  // what the desktop answers
 
 private:
-    wizard::MessageSink previousFailure_;
-    wizard::MessageSink previousRefusal_;
-    wizard::MessageSink previousWarning_;
+    common::MessageSink previousFailure_;
+    common::MessageSink previousRefusal_;
+    common::MessageSink previousWarning_;
 };

@@ -1,4 +1,6 @@
 // The main window's "Отчет": the protocol of the inspection.
+#include "common/locale_format.h"
+#include "common/messages.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
 #include "protocol/protocol_file.h"
@@ -6,8 +8,6 @@
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
 #include "wizard/general_data_panel.h"
-#include "wizard/locale_format.h"
-#include "wizard/messages.h"
 #include "wizard/protocol_warning.h"
 #include "wizard/tf_1.h"
 
@@ -102,7 +102,7 @@ void TF_1::GenerateProtocol() {
     data.Dnas = Panel3()->DnasText().toStdString();
     data.results = protocol::ResultRows(Panel3()->Grid());
     data.Memo1 = Panel4()->Conclusion().toStdString();
-    data.separator = wizard::DecimalSeparator(locale());
+    data.separator = common::DecimalSeparator(locale());
 
     // Chosen before anything is shown: with nowhere to save, nothing is written. A folder
     // given in place of the choice is taken as it is.
@@ -129,7 +129,7 @@ void TF_1::GenerateProtocol() {
             if (opening->finishing)
                 opening->unopened = true;
             else if (window)
-                wizard::RunGuarded([&] { window->ShowUnopenedProtocol(opening->path); });
+                common::RunGuarded([&] { window->ShowUnopenedProtocol(opening->path); });
         });
     });
 
