@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace wizard {
 namespace {
@@ -39,6 +40,9 @@ void ShowUnopenedProtocol(QWidget* parent, const QString& file,
     QPushButton* openButton =
         box.addButton(Text(protocol::OpenFolderCaption), QMessageBox::ActionRole);
     QPushButton* ok = box.addButton(QMessageBox::Ok);
+    // Where the style gives "OK" its picture, the folder button gets one too.
+    if (box.style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons, nullptr, &box))
+        openButton->setIcon(box.style()->standardIcon(QStyle::SP_DirOpenIcon, nullptr, &box));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
