@@ -8,6 +8,7 @@
 #include <QUrl>
 #else
 #include <QProcess>
+#include <csignal>
 #endif
 
 namespace wizard {
@@ -33,6 +34,11 @@ void OpenOnDesktop(const QString& path, QObject* context, OpenVerdict verdict,
     // starts reads nothing from us.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+#ifdef SIGXFSZ
+    // Ignored signals pass on to the programs started; the word processor gets the default
+    // that the program's start-up set aside for itself.
+    process->setChildProcessModifier([] { std::signal(SIGXFSZ, SIG_DFL); });
+#endif
     // A process that fails to start reports both an error and, sometimes, a finish: one
     // verdict only.
     auto answer = [process, verdict = std::move(verdict),

@@ -4,6 +4,7 @@
 // everything stays usable.
 #include "results/results_panel.h"
 #include "support/main_window_fixture.h"
+#include "wizard/application.h"
 #include "wizard/desktop_opener.h"
 #include "wizard/protocol_warning.h"
 
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -428,6 +430,36 @@ INSTANTIATE_TEST_SUITE_P(Report, DesktopOpening,
                                            DesktopCase{"ApplicationFailed", "exit 4", true},
                                            DesktopCase{"OpenerKilled", "kill -9 $$", true},
                                            DesktopCase{"NoOpenerInstalled", nullptr, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The program ignores SIGXFSZ for itself (wizard::SetUpProcess); what it starts does not.
+class InheritingDesktop : public DesktopOpening {
+protected:
+    void TearDown() override {
+        std::signal(SIGXFSZ, SIG_DFL);
+        DesktopOpening::TearDown();
+    }
+};
+
+TEST_P(InheritingDesktop, ApplicationStartsWithTheDefaultFileSizeSignal) {
+    wizard::SetUpProcess();
+    ASSERT_NO_FATAL_FAILURE(Inspect());
+    Forward();
+    ASSERT_TRUE(WaitFor([this] { return Answered(); })) << "the opener never answered";
+    QFile status(bin_.filePath(QStringLiteral("status")));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly)) << "the stand-in wrote no status";
+    const QByteArray line = status.readAll().trimmed(); // "SigIgn:\t<hex mask>"
+    bool ok = false;
+    const qulonglong ignored = line.mid(line.indexOf(':') + 1).trimmed().toULongLong(&ok, 16);
+    ASSERT_TRUE(ok) << line.toStdString();
+    EXPECT_EQ(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << "the application ignores SIGXFSZ";
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, InheritingDesktop,
+                         ::testing::Values(DesktopCase{
+                             "StandInReportsItsSignals",
+                             "grep SigIgn /proc/$$/status > \"$(dirname \"$0\")/status\"; exit 0",
+                             false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // xdg-open may take its time: the window goes on taking input while it decides.
