@@ -351,6 +351,10 @@ struct DesktopCase {
     bool warns;
 };
 
+void PrintTo(const DesktopCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class DesktopOpening : public Report, public ::testing::WithParamInterface<DesktopCase> {
 protected:
     void SetUp() override {
