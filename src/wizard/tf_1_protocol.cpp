@@ -102,7 +102,7 @@ void TF_1::GenerateProtocol() {
     data.Dnas = Panel3()->DnasText().toStdString();
     data.results = protocol::ResultRows(Panel3()->Grid());
     data.Memo1 = Panel4()->Conclusion().toStdString();
-    data.separator = common::DecimalSeparator(locale());
+    data.separator = common::DecimalSeparator(*this);
 
     // Chosen before anything is shown: with nowhere to save, nothing is written. A folder
     // given in place of the choice is taken as it is.

@@ -6,6 +6,7 @@
 // for a click.
 #include "common/messages.h"
 #include "protocol/tf_progress.h"
+#include "wizard/clock.h"
 #include "wizard/protocol_warning.h"
 #include "wizard/tf_1.h"
 
@@ -40,7 +41,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
+    // The day every main window of the tests starts on.
+    static inline const QDate Today{2024, 3, 5};
+
     void SetUp() override {
+        previousClock_ = wizard::SetClock([] { return Today; });
         previousFailure_ =
             common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
@@ -69,6 +74,7 @@ protected:
         common::SetFailureSink(std::move(previousFailure_));
         common::SetRefusalSink(std::move(previousRefusal_));
         wizard::SetUnopenedProtocolSink(std::move(previousWarning_));
+        wizard::SetClock(std::move(previousClock_));
     }
 
     template <class W = QWidget> W* Find(const char* name) const {
@@ -118,4 +124,5 @@ private:
     common::MessageSink previousFailure_;
     common::MessageSink previousRefusal_;
     common::MessageSink previousWarning_;
+    wizard::Clock previousClock_;
 };
