@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
