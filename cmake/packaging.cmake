@@ -44,4 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core, Svg,
 # libzip, pugixml) and names their Debian runtime packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The protocol is a .docx handed to the desktop through xdg-open: without a word processor it
+# is saved but nothing shows it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer | abiword, xdg-utils")
 include(CPack)

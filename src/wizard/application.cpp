@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <csignal>
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void InitResources() {
@@ -26,6 +27,12 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
     common::RunGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
+}
+
+void SetUpProcess() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 void ApplyApplicationLook(QApplication& app) {

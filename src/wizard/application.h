@@ -12,6 +12,12 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// What the process sets up for itself before anything else, in the program only (tests run
+// without it unless they ask for it): a file-size limit (`ulimit -f`) makes a write fail with
+// EFBIG, reported and cleaned up like a full disk, instead of ending the program with SIGXFSZ
+// and everything typed in it.
+void SetUpProcess();
+
 // The program's name, icon, style and font, set before any window exists; the program and
 // the widget tests both call it, so tests see what users see.
 void ApplyApplicationLook(QApplication& app);

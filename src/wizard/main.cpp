@@ -6,6 +6,7 @@
 #include <QLocale>
 
 int main(int argc, char** argv) {
+    wizard::SetUpProcess();
     wizard::Application app(argc, argv);
     QLocale::setDefault(QLocale::system());
     wizard::ApplyApplicationLook(app);

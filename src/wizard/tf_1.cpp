@@ -37,8 +37,8 @@ TF_1::TF_1(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TF_1>()),
       urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
-      documentOpener_([](const QString& path) {
-          return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+      documentOpener_([this](const QString& path, wizard::OpenVerdict verdict) {
+          wizard::OpenOnDesktop(path, this, std::move(verdict));
       }) {
     ui->setupUi(this);
     // Panel1, ButtonForward, ButtonBack, Button3, Panel3, Panel2, Panel4, Button1: hidden panels
@@ -133,6 +133,10 @@ void TF_1::Navigate(wizard::Press press) {
         from->hide();
     }
     ui->ButtonForward->setText(common::ToQString(transition.forwardCaption));
+    // Disabled under the focus, the back button would pass it on to "Выход", and the next
+    // Enter would end the program with everything typed: forward is where the user goes.
+    if (!transition.backEnabled && ui->ButtonBack->isEnabled())
+        ui->ButtonForward->setFocus(Qt::OtherFocusReason);
     ui->ButtonBack->setEnabled(transition.backEnabled);
 }
 

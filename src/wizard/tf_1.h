@@ -1,6 +1,8 @@
 #pragma once
 
+#include "protocol/protocol_file.h"
 #include "requirement/requirement.h"
+#include "wizard/desktop_opener.h"
 #include "wizard/navigation.h"
 
 #include <QString>
@@ -43,12 +45,22 @@ public:
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }
     void SetAboutWindow(Tf_about* window);
 
-    // How the maker's web site and a finished protocol are handed to the desktop, and where
-    // protocols are saved; tests replace them. An opener returns whether it succeeded.
+    // How the maker's web site, a protocol's folder and a finished protocol are handed to the
+    // desktop; tests replace them. The URL opener returns whether it succeeded; the document
+    // opener gives the desktop's verdict to its callback, at once or later from the event
+    // loop, and an opener that answers at once may simply return it.
     using UrlOpener = std::function<bool(const QUrl& url)>;
-    using DocumentOpener = std::function<bool(const QString& path)>;
+    using DocumentOpener = std::function<void(const QString& path, wizard::OpenVerdict verdict)>;
+    using ImmediateDocumentOpener = std::function<bool(const QString& path)>;
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void SetDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
+    void SetDocumentOpener(ImmediateDocumentOpener opener);
+
+    // Where protocols are saved: the folder the core chooses from the folders the desktop
+    // names (or the source names), or, when set, a folder of the caller's own; tests never
+    // write into the user's home.
+    using FolderSource = std::function<protocol::FolderCandidates()>;
+    void SetFolderSource(FolderSource source) { folderSource_ = std::move(source); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
 
     // The step whose panel shows.
@@ -73,6 +85,7 @@ protected:
 
 private:
     void ApplyLocale();
+    void ShowUnopenedProtocol(const QString& path);
     void Navigate(wizard::Press press);
     QWidget* PanelOf(wizard::WizardStep step) const;
 
@@ -83,6 +96,7 @@ private:
     Tf_about* aboutWindow_ = nullptr;
     UrlOpener urlOpener_;
     DocumentOpener documentOpener_;
+    FolderSource folderSource_;
     QString documentFolder_;
     bool shown_ = false;
 };

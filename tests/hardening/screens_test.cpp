@@ -2,17 +2,20 @@
 // this at QT_SCALE_FACTOR 1 and 2): no text cut off in the default font, no control over
 // another. With --screens=<folder> each screen is also saved as a PNG to look at.
 #include "walkthrough_fixture.h"
+#include "wizard/protocol_warning.h"
 #include "wizard/tf_about.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 namespace {
 
@@ -50,11 +53,12 @@ QRect ButtonTextRect(const QAbstractButton* button) {
 }
 
 // Texts that are cut: a label smaller than its text, or a button whose text is wider than
-// the place its style draws it in.
-QStringList CutTexts(const QWidget* screen) {
+// the place its style draws it in. Qt's own parts count only in a box Qt lays out itself.
+QStringList CutTexts(const QWidget* screen, bool qtParts = false) {
     QStringList cut;
     for (const QWidget* w : screen->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(screen) || w->objectName().startsWith(QStringLiteral("qt_")))
+        if (!w->isVisibleTo(screen) ||
+            (!qtParts && w->objectName().startsWith(QStringLiteral("qt_"))))
             continue;
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
             if (label->wordWrap()) {
@@ -115,7 +119,8 @@ class Screens : public InspectionFixture {
 protected:
     void Look(QWidget* screen, const QString& name) {
         QApplication::processEvents();
-        EXPECT_EQ(CutTexts(screen), QStringList{}) << name.toStdString();
+        EXPECT_EQ(CutTexts(screen, qobject_cast<QMessageBox*>(screen) != nullptr), QStringList{})
+            << name.toStdString();
         EXPECT_EQ(Overlaps(screen), QStringList{}) << name.toStdString();
         const QString folder = ScreensFolder();
         if (!folder.isEmpty()) {
@@ -157,6 +162,35 @@ TEST_F(Screens, EveryStepAndWindowFits) {
     progress_->ShowProgress(50);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(progress_.get()));
     Look(progress_.get(), QStringLiteral("progress"));
+}
+
+// The warning for a protocol that no program opened, with a long folder name to wrap.
+TEST_F(Screens, UnopenedProtocolWarningFits) {
+    ASSERT_NO_FATAL_FAILURE(TypeInspection());
+    const QString folder =
+        folder_.path() +
+        QStringLiteral("/Протоколы проверки ПК/Жилой дом по улице Большая Покровская, 15");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    window_->SetDocumentFolder(folder);
+    window_->SetDocumentOpener([](const QString&) { return false; });
+    const common::MessageSink previous = wizard::SetUnopenedProtocolSink({});
+    bool looked = false;
+    std::function<void(int)> lookAtBox = [&](int attempts) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (attempts > 0)
+                QTimer::singleShot(10, [&, attempts] { lookAtBox(attempts - 1); });
+            return;
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+        Look(box, QStringLiteral("unopened-protocol"));
+        looked = true;
+        box->escapeButton()->click();
+    };
+    QTimer::singleShot(0, [&] { lookAtBox(500); });
+    Click("ButtonForward");
+    wizard::SetUnopenedProtocolSink(previous);
+    EXPECT_TRUE(looked) << "no warning box showed";
 }
 
 } // namespace

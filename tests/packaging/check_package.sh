@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # check_package.sh <build dir> <scratch dir>
 # Builds the .deb with CPack, unpacks it with dpkg -x and checks what a desktop needs of it:
-# the dependency line, the executable, a valid desktop entry, the icon in every size, and a
+# the dependency lines, the executable, a valid desktop entry, the icon in every size, and a
 # program that starts and stays up.
 set -euo pipefail
 build=$1
@@ -29,6 +29,12 @@ echo "Depends: $depends"
 for p in libqt6widgets6 libqt6gui6 libqt6core6 libzip4 libpugixml1v5; do
   grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
 done
+
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+grep -qE '(^|, )libreoffice-writer( |,|$)' <<<"$recommends" ||
+  fail "Recommends names no word processor for the protocol"
+grep -qE '(^|, )xdg-utils( |,|$)' <<<"$recommends" || fail "Recommends lacks xdg-utils"
 
 dpkg -x "$deb" "$scratch/root"
 root=$scratch/root

@@ -1,11 +1,13 @@
 #pragma once
 
 // The main window with its progress window, driven as the inspector drives it: clicks and
-// typed keys. The failure report, the refusal and the desktop are replaced, so that what the
-// window shows or opens is recorded instead of waiting for a click.
+// typed keys. The failure report, the refusal, the warning for an unopened protocol and the
+// desktop are replaced, so that what the window shows or opens is recorded instead of waiting
+// for a click.
 #include "common/messages.h"
 #include "protocol/tf_progress.h"
 #include "wizard/clock.h"
+#include "wizard/protocol_warning.h"
 #include "wizard/tf_1.h"
 
 #include <QAbstractItemModel>
@@ -48,6 +50,8 @@ protected:
             common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
             common::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+        previousWarning_ =
+            wizard::SetUnopenedProtocolSink([this](const QString& text) { warnings_ << text; });
         window_ = std::make_unique<TF_1>();
         progress_ = std::make_unique<TF_progress>(window_.get());
         window_->SetProgressWindow(progress_.get());
@@ -69,6 +73,7 @@ protected:
         window_.reset();
         common::SetFailureSink(std::move(previousFailure_));
         common::SetRefusalSink(std::move(previousRefusal_));
+        wizard::SetUnopenedProtocolSink(std::move(previousWarning_));
         wizard::SetClock(std::move(previousClock_));
     }
 
@@ -110,6 +115,7 @@ protected:
     std::unique_ptr<TF_progress> progress_;
     QStringList failures_;
     QStringList refusals_;
+    QStringList warnings_; // protocols saved that no program opened
     QList<QUrl> openedUrls_;
     QStringList opened_; // protocols handed to the desktop
     bool opens_ = true;  // what the desktop answers
@@ -117,5 +123,6 @@ protected:
 private:
     common::MessageSink previousFailure_;
     common::MessageSink previousRefusal_;
+    common::MessageSink previousWarning_;
     wizard::Clock previousClock_;
 };

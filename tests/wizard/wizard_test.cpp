@@ -181,6 +181,37 @@ TEST_F(Wizard, EnterPressesOnlyTheFocusedButton) {
     EXPECT_EQ(Step(), 2);
 }
 
+// "<< Назад" goes out of use on step 1 while it has the focus: the focus moves to "Далее >>",
+// so that the next Enter goes forward again instead of pressing "Выход" and ending the program
+// with everything typed.
+TEST_F(Wizard, BackToStepOneLeavesTheFocusOnForward) {
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    auto* forward = Find<QPushButton>("ButtonForward");
+    auto* back = Find<QPushButton>("ButtonBack");
+    TypeText(Find<QLineEdit>("MestoProverki"), QStringLiteral("ул. Ленина, 5"));
+
+    // By mouse: Далее, Назад, then Enter.
+    Forward();
+    ASSERT_EQ(Step(), 2);
+    Back();
+    ASSERT_EQ(Step(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), forward);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Step(), 2);
+    EXPECT_TRUE(window_->isVisible()) << "Enter ended the program";
+
+    // By keys: Назад focused and pressed with Enter, then Enter again.
+    back->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(back, Qt::Key_Return);
+    ASSERT_EQ(Step(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), forward);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Step(), 2);
+    EXPECT_TRUE(window_->isVisible()) << "Enter ended the program";
+    EXPECT_EQ(Find<QLineEdit>("MestoProverki")->text(), QStringLiteral("ул. Ленина, 5"));
+}
+
 TEST_F(Wizard, TabGoesThroughStepOneThenTheButtons) {
     QApplication::setActiveWindow(window_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
