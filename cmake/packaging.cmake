@@ -41,7 +41,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core, Svg,
+# dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core,
 # libzip, pugixml) and names their Debian runtime packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
