@@ -17,7 +17,8 @@ sudo_cmd() {
 # sources so that `apt-get source` works.
 windows_install_deps() {
   local packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev mingw-w64-tools ninja-build
-    wine64 wine nsis dpkg-dev cmake googletest xvfb xauth locales)
+    wine64 wine nsis dpkg-dev cmake googletest xvfb xauth locales
+    qt6-base-dev qt6-base-dev-tools xdotool imagemagick libreoffice-writer-nogui poppler-utils)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
@@ -120,4 +121,61 @@ windows_wine_env() {
     "$WINE" wineboot --init >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   fi
+}
+
+# Qt's qtbase for MinGW, the version of the host's Qt (whose moc, uic and rcc it uses), shared,
+# release, with only what Напорис uses: Core, Gui, Widgets, Test, the windows, offscreen and
+# minimal platforms and the windowsvista style. Takes an hour or more on two cores; built once.
+windows_build_qt() {
+  local version
+  version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
+  NAPORIS_QT_PREFIX=$NAPORIS_CACHE/mingw-qt-$version
+  if [ -f "$NAPORIS_QT_PREFIX/.complete" ]; then
+    return
+  fi
+  local src work=$NAPORIS_CACHE/build-qt
+  src=$(fetch_source qt6-base)
+  echo "windows: building Qt $version for MinGW into $NAPORIS_QT_PREFIX (an hour or more)"
+  local NAPORIS_WINDOWS_PREFIX=$NAPORIS_QT_PREFIX
+  # tabletevent: Debian's source has no Wintab header, which the windows platform includes.
+  [ -f "$work/build.ninja" ] ||
+    cross_cmake -S "$src" -B "$work" -DCMAKE_INSTALL_PREFIX="$NAPORIS_QT_PREFIX" \
+      -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+      -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_concurrent=OFF \
+      -DFEATURE_xml=OFF -DFEATURE_system_zlib=OFF -DFEATURE_tabletevent=OFF \
+      -DFEATURE_printsupport=OFF -DFEATURE_vulkan=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
+      >"$NAPORIS_CACHE/qt-configure.log"
+  cmake --build "$work" --parallel "$(nproc)"
+  cmake --install "$work" >/dev/null
+  touch "$NAPORIS_QT_PREFIX/.complete"
+}
+
+# Copies into a folder every DLL the given programs and plugins import, and what those import
+# in turn, taken only from the MinGW runtime and the libraries built above; the system's own
+# DLLs stay out.
+windows_deploy_dlls() {
+  local folder=$1
+  shift
+  local gcc_dir
+  gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+  local search=("$gcc_dir" /usr/x86_64-w64-mingw32/lib "$NAPORIS_DEPS_PREFIX/bin" "$NAPORIS_QT_PREFIX/bin")
+  local queue=("$@") file dll dir found
+  while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
+    for dll in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
+      [ -e "$folder/$dll" ] && continue
+      found=
+      for dir in "${search[@]}"; do
+        if [ -f "$dir/$dll" ]; then
+          found=$dir/$dll
+          break
+        fi
+      done
+      [ -n "$found" ] || continue # a system DLL
+      cp "$found" "$folder/"
+      queue+=("$folder/$dll")
+    done
+  done
 }
