@@ -1,11 +1,11 @@
 #include "results/results_panel.h"
 
+#include "common/locale_format.h"
+#include "common/messages.h"
 #include "results/nozzle.h"
 #include "results/results_model.h"
 #include "results/sheet_icons.h"
 #include "ui_results_panel.h"
-#include "wizard/locale_format.h"
-#include "wizard/messages.h"
 
 #include <QEvent>
 #include <algorithm>
@@ -25,32 +25,31 @@ constexpr int LabelGap = 4;
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::ResultsPanel>()), model_(new ResultsModel(this)) {
     ui->setupUi(this);
-    model_->SetSeparator(wizard::DecimalSeparator());
+    model_->SetSeparator(common::DecimalSeparator(*this));
     ui->SG->setModel(model_);
     ui->SpeedButton1->setIcon(AddRowIcon());
     ui->SpeedButton2->setIcon(RemoveRowIcon());
-    ui->SpeedButton2->setEnabled(model_->rowCount() > 1);
+    ui->SpeedButton2->setEnabled(results::CanRemoveRow(model_->Grid()));
 
     connect(ui->Dnas, &DiameterSpinBox::TextChanged, this,
-            wizard::Guarded([this] { DnasChange(); }));
+            common::Guarded([this] { DnasChange(); }));
     connect(ui->CheckBox8, &QCheckBox::toggled, this,
-            wizard::Guarded([this] { Action2Execute(); }));
+            common::Guarded([this] { Action2Execute(); }));
     connect(ui->CheckBox7, &QCheckBox::toggled, this,
-            wizard::Guarded([this] { Action2Execute(); }));
+            common::Guarded([this] { Action2Execute(); }));
     connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            wizard::Guarded([this] { SpeedButton1Click(); }));
+            common::Guarded([this] { SpeedButton1Click(); }));
     connect(ui->SpeedButton2, &QToolButton::clicked, this,
-            wizard::Guarded([this] { SpeedButton2Click(); }));
-    // The last data row cannot be removed.
+            common::Guarded([this] { SpeedButton2Click(); }));
     connect(model_, &ResultsModel::DataRowCountChanged, this,
-            [this](int dataRows) { ui->SpeedButton2->setEnabled(dataRows > 1); });
+            [this] { ui->SpeedButton2->setEnabled(results::CanRemoveRow(model_->Grid())); });
     FitToFont();
 }
 
 ResultsPanel::~ResultsPanel() = default;
 
 void ResultsPanel::Prepare(std::int32_t JetCount, double JetFlow) {
-    const char separator = wizard::DecimalSeparator();
+    const char separator = common::DecimalSeparator(*this);
     model_->SetSeparator(separator);
     model_->Prepare(JetCount, JetFlow);
     ui->Label19->setText(QString::fromStdString(results::RequiredFlowCaption(JetFlow, separator)));
@@ -66,13 +65,14 @@ QString ResultsPanel::DnasText() const {
 }
 
 void ResultsPanel::DnasChange() {
-    const std::optional<int> diameter = results::DiameterFromText(ui->Dnas->Text().toStdString());
-    if (diameter && results::SnapDiameter(*diameter) != *diameter) {
+    const results::DiameterOutcome outcome =
+        results::ExamineDiameterText(ui->Dnas->Text().toStdString());
+    if (outcome.text) {
         // The new text comes back here and brings the rows up to date.
-        ui->Dnas->SetText(QString::number(results::SnapDiameter(*diameter)));
+        ui->Dnas->SetText(QString::fromStdString(*outcome.text));
         return;
     }
-    model_->SetDiameter(diameter);
+    model_->SetDiameter(outcome.diameter);
 }
 
 void ResultsPanel::SpeedButton1Click() {
@@ -89,8 +89,10 @@ void ResultsPanel::Action2Execute() {
 
 void ResultsPanel::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
-    if (event->type() == QEvent::LocaleChange)
-        model_->SetSeparator(wizard::DecimalSeparator());
+    if (event->type() == QEvent::LocaleChange) {
+        common::FollowWindowLocale(*this);
+        model_->SetSeparator(common::DecimalSeparator(*this));
+    }
     if (event->type() == QEvent::FontChange)
         FitToFont();
 }

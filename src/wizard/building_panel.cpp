@@ -1,8 +1,8 @@
 #include "wizard/building_panel.h"
 
+#include "common/messages.h"
 #include "ui_building_panel.h"
 #include "wizard/building_inputs.h"
-#include "wizard/messages.h"
 
 #include <QButtonGroup>
 
@@ -39,7 +39,7 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     auto* types = new QButtonGroup(this);
     for (QRadioButton* type : {ui->Zhiloe, ui->Uprava, ui->Obshaga, ui->Administr, ui->Proisv}) {
         types->addButton(type);
-        connect(type, &QRadioButton::toggled, this, wizard::Guarded([this, type] {
+        connect(type, &QRadioButton::toggled, this, common::Guarded([this, type] {
                     if (type->isChecked())
                         Action1Execute();
                 }));
@@ -55,9 +55,9 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     ui->rategoriya->setCurrentIndex(-1);
     ui->rategoriya->setEditText(ui->rategoriya->itemText(0));
     connect(ui->stepogn, &QComboBox::currentIndexChanged, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
     connect(ui->stepogn, &CompletingCombo::TextEdited, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
 
     UpdateParamPanels();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "requirement/requirement.h"
+#include "wizard/navigation.h"
 
 #include <QString>
 #include <QUrl>
@@ -20,7 +21,7 @@ class TF_progress;
 class Tf_about;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
-// write the widgets; each subsystem defines its own operations in its own folder.
+// write the widgets; those of steps 3, 4 and the report have a source file each beside this one.
 class TF_1 : public QWidget {
     Q_OBJECT
 
@@ -34,9 +35,9 @@ public:
 
     // Operations the wizard calls at its transitions.
     void CalcRequirement();          // wizard/tf_1.cpp
-    void PrepareResultsGrid();       // results/tf_1_results.cpp
-    QString BuildConclusion() const; // results/tf_1_results.cpp
-    void GenerateProtocol();         // protocol/tf_1_protocol.cpp
+    void PrepareResultsGrid();       // wizard/tf_1_results.cpp
+    QString BuildConclusion() const; // wizard/tf_1_results.cpp
+    void GenerateProtocol();         // wizard/tf_1_protocol.cpp
 
     // The other two windows, created by start-up after this one.
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }
@@ -49,6 +50,9 @@ public:
     void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
     void SetDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
+
+    // The step whose panel shows.
+    wizard::WizardStep CurrentStep() const { return step_; }
 
     GeneralDataPanel* Panel1() const;
     BuildingPanel* Panel2() const;
@@ -70,9 +74,12 @@ protected:
 
 private:
     void ApplyLocale();
+    void Navigate(wizard::Press press);
+    QWidget* PanelOf(wizard::WizardStep step) const;
 
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
+    wizard::WizardStep step_ = wizard::WizardStep::GeneralData;
     TF_progress* progressWindow_ = nullptr;
     Tf_about* aboutWindow_ = nullptr;
     UrlOpener urlOpener_;
