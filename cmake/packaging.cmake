@@ -8,11 +8,19 @@ set(NAPORIS_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 set(NAPORIS_ICON_SIZES 16 24 32 48)
 
 if(WIN32)
-    # A GUI program: no console window. The .rc names the .ico (48/32/24/16) and the manifest
-    # binding Microsoft.Windows.Common-Controls 6.0.0.0; both sit beside it.
+    # A GUI program: no console window. The .rc names the .ico (48/32/24/16), the manifest
+    # binding Microsoft.Windows.Common-Controls 6.0.0.0 and the version information; the
+    # version in both comes from the project's.
     enable_language(RC)
-    target_sources(naporis PRIVATE ${NAPORIS_RESOURCES}/windows/naporis.rc)
-    target_include_directories(naporis PRIVATE ${NAPORIS_RESOURCES}/windows) # for windres
+    set(NAPORIS_RC_DIR ${PROJECT_BINARY_DIR}/windows)
+    configure_file(${NAPORIS_RESOURCES}/windows/naporis.manifest.in
+                   ${NAPORIS_RC_DIR}/naporis.manifest @ONLY)
+    configure_file(${NAPORIS_RESOURCES}/windows/naporis.rc.in ${NAPORIS_RC_DIR}/naporis.rc @ONLY)
+    target_sources(naporis PRIVATE ${NAPORIS_RC_DIR}/naporis.rc)
+    # windres finds the manifest beside the generated .rc and the icon in the sources.
+    target_include_directories(naporis PRIVATE ${NAPORIS_RC_DIR} ${NAPORIS_RESOURCES}/windows)
+    set_property(SOURCE ${NAPORIS_RC_DIR}/naporis.rc APPEND PROPERTY OBJECT_DEPENDS
+                 ${NAPORIS_RC_DIR}/naporis.manifest ${NAPORIS_RESOURCES}/windows/naporis.ico)
     set_target_properties(naporis PROPERTIES WIN32_EXECUTABLE ON)
     install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     return()
@@ -41,7 +49,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core, Svg,
+# dpkg-shlibdeps reads the libraries the executable links (Qt 6 Widgets, Gui, Core,
 # libzip, pugixml) and names their Debian runtime packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The protocol is a .docx handed to the desktop through xdg-open: without a word processor it

@@ -18,6 +18,12 @@
 #include <vector>
 #include <zip.h>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#endif
+
 namespace protocol {
 namespace {
 
@@ -570,7 +576,16 @@ std::filesystem::path FromUtf8(const std::string& text) {
 // Creates the file only if it does not exist yet; null with errno set otherwise.
 std::FILE* CreateNew(const std::filesystem::path& path) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), L"wbx");
+    // The C runtime MinGW links ignores fopen's "x", which would replace an earlier protocol:
+    // the exclusive create is asked of the open itself, with the wide path.
+    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                          _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (!file)
+        _close(fd);
+    return file;
 #else
     return std::fopen(path.c_str(), "wbx");
 #endif

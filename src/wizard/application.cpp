@@ -40,8 +40,13 @@ void ApplyApplicationLook(QApplication& app) {
     app.setApplicationName(common::ToQString(common::ApplicationTitle));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(style);
-    // Close to the 8-point sans serif the forms were laid out in: 11 pixels high.
+    // The 8-point sans serif the forms were laid out in, 11 pixels high: Windows' own dialog
+    // font there, a metric match of Arial elsewhere (Windows has no Liberation Sans).
+#ifdef Q_OS_WIN
+    QFont font(QStringLiteral("MS Shell Dlg 2"));
+#else
     QFont font(QStringLiteral("Liberation Sans"));
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     app.setFont(font);
