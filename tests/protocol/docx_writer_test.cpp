@@ -340,7 +340,7 @@ TEST_F(SaveTest, FailureWhileWritingLeavesNoFile) {
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder));
     // The document is as it was: the next saving succeeds.
-    EXPECT_EQ(SaveAsNewFile(document, folder, "Протокол").filename(), "Протокол.docx");
+    EXPECT_EQ(Utf8(SaveAsNewFile(document, folder, "Протокол").filename()), "Протокол.docx");
 }
 
 TEST_F(SaveTest, FolderThatCannotTakeTheFileFailsNamingThePath) {
