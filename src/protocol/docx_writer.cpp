@@ -1,5 +1,6 @@
 #include "protocol/docx_writer.h"
 
+#include "common/utf8_path.h"
 #include "protocol/xml_escape.h"
 
 #include <algorithm>
@@ -564,22 +565,13 @@ template <typename Take> void ReadPackage(zip_source_t* package, Take take) {
         PackageFailure(zip_error_strerror(zip_source_error(package)));
 }
 
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::filesystem::path FromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 // Creates the file only if it does not exist yet; null with errno set otherwise.
 std::FILE* CreateNew(const std::filesystem::path& path) {
 #ifdef _WIN32
     // The C runtime MinGW links ignores fopen's "x", which would replace an earlier protocol:
     // the exclusive create is asked of the open itself, with the wide path.
-    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                          _S_IREAD | _S_IWRITE);
+    const int fd =
+        _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return nullptr;
     std::FILE* file = _fdopen(fd, "wb");
@@ -615,14 +607,14 @@ std::filesystem::path SaveAsNewFile(const Document& document, const std::filesys
     constexpr int MaxAttempts = 10000;
     for (int n = 1; n <= MaxAttempts; ++n) {
         const std::string name = stem + (n == 1 ? "" : " (" + std::to_string(n) + ")") + ".docx";
-        const std::filesystem::path path = folder / FromUtf8(name);
+        const std::filesystem::path path = folder / common::PathFromUtf8(name);
         std::FILE* file = CreateNew(path);
         if (!file) {
             if (errno == EEXIST)
                 continue;
             const std::string reason = std::generic_category().message(errno);
-            throw DocumentError("Не удалось создать файл протокола " + PathText(path) + ": " +
-                                reason);
+            throw DocumentError("Не удалось создать файл протокола " + common::Utf8FromPath(path) +
+                                ": " + reason);
         }
         bool written = true;
         int writeErrno = 0;
@@ -643,13 +635,14 @@ std::filesystem::path SaveAsNewFile(const Document& document, const std::filesys
         if (!written || !closed) {
             std::error_code ignored;
             std::filesystem::remove(path, ignored); // a half-written protocol would not open
-            throw DocumentError("Не удалось записать файл протокола " + PathText(path) + ": " +
+            throw DocumentError("Не удалось записать файл протокола " + common::Utf8FromPath(path) +
+                                ": " +
                                 std::generic_category().message(written ? errno : writeErrno));
         }
         return path;
     }
     throw DocumentError("Не удалось подобрать новое имя файла протокола в папке " +
-                        PathText(folder));
+                        common::Utf8FromPath(folder));
 }
 
 DocumentShower ShowAsFile(std::filesystem::path folder, std::string stem, FileOpener opener,
@@ -658,7 +651,7 @@ DocumentShower ShowAsFile(std::filesystem::path folder, std::string stem, FileOp
             progress = std::move(progress)](const Document& document) {
         const std::filesystem::path path = SaveAsNewFile(document, folder, stem, progress);
         if (!opener || !opener(path))
-            throw DocumentError("Не удалось открыть файл протокола " + PathText(path));
+            throw DocumentError("Не удалось открыть файл протокола " + common::Utf8FromPath(path));
     };
 }
 

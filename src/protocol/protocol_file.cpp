@@ -1,26 +1,15 @@
 #include "protocol/protocol_file.h"
 
+#include "common/utf8_path.h"
 #include "protocol/document_operations.h"
 
 #include <system_error>
 
 namespace protocol {
-namespace {
-
-std::filesystem::path FromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-} // namespace
 
 std::filesystem::path ProtocolFolder(const FolderCandidates& candidates) {
     if (!candidates.documents.empty())
-        return candidates.documents / FromUtf8(ProtocolFolderName);
+        return candidates.documents / common::PathFromUtf8(ProtocolFolderName);
     if (!candidates.temporary.empty())
         return candidates.temporary;
     throw DocumentError("Папка временных файлов не найдена: протокол некуда сохранить");
@@ -31,8 +20,8 @@ void CreateMissingFolder(const std::filesystem::path& folder) {
     if (std::filesystem::exists(folder, error))
         return;
     if (!std::filesystem::create_directories(folder, error) && error)
-        throw DocumentError("Не удалось создать папку для протоколов " + PathText(folder) + ": " +
-                            error.message());
+        throw DocumentError("Не удалось создать папку для протоколов " +
+                            common::Utf8FromPath(folder) + ": " + error.message());
 }
 
 std::string UnopenedProtocolMessage(std::string_view fileText) {
