@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -57,6 +59,7 @@ const Fault Faults[] = {
          return TemporaryFolderAt(window, scratch + QStringLiteral("/нет такой папки"));
      },
      "Папка временных файлов не найдена", false},
+#ifndef _WIN32 // a file-size limit and its signal are POSIX's
     {"DiskFull",
      // A file size limit far below a protocol's size: each write past it fails as on a full
      // disk, because the program's own start-up setup keeps the limit's signal from ending it.
@@ -76,6 +79,7 @@ const Fault Faults[] = {
          };
      },
      "Не удалось записать файл протокола", true},
+#endif
     {"OpenerFails",
      [](InspectionFixture& fixture, TF_1& window, const QString&) -> std::function<void()> {
          window.SetDocumentOpener([](const QString&) { return false; });
