@@ -11,6 +11,7 @@ struct InspectionDate {
     int day = 1;
     int month = 1;
     int year = 2000;
+    friend bool operator==(const InspectionDate&, const InspectionDate&) = default;
 };
 
 // Step 1.
@@ -21,6 +22,7 @@ struct GeneralData {
     std::string ObjName;       // object and its characteristics
     std::string NameOrg;       // organisation
     std::string Oborud;        // equipment
+    friend bool operator==(const GeneralData&, const GeneralData&) = default;
 };
 
 struct ProtocolData {
