@@ -1,8 +1,11 @@
 #pragma once
 
 #include "requirement/requirement.h"
+#include "wizard/inspection.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -18,6 +21,8 @@ class ResultsPanel;
 class ConclusionPanel;
 class TF_progress;
 class Tf_about;
+class RecoveryFile;
+class QToolButton;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
 // write the widgets; each subsystem defines its own operations in its own folder.
@@ -50,6 +55,39 @@ public:
     void SetDocumentOpener(DocumentOpener opener) { documentOpener_ = std::move(opener); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
 
+    // The inspection on screen, and showing a saved one exactly as it was.
+    wizard::Inspection CurrentInspection() const;
+    void ShowInspection(const wizard::Inspection& inspection);
+    // Whether anything was entered since the start, the last save or the last opening.
+    bool HasUnsavedChanges() const;
+    // The file the inspection was last saved to or opened from; empty before that.
+    QString InspectionFile() const { return file_; }
+
+    // The inspection commands; a save returns whether the inspection is now saved.
+    bool SaveInspection();   // "Сохранить проверку", Ctrl+S
+    bool SaveInspectionAs(); // "Сохранить как…", Ctrl+Shift+S
+    void OpenInspection();   // "Открыть проверку…", Ctrl+O
+    void NewInspection();    // "Новая проверка", Ctrl+N
+    // Opens the file named on the command line or by the desktop; false when it is refused.
+    bool OpenInspectionFile(const QString& path);
+
+    // The question before unsaved entries are left, and the file dialogs; tests replace them.
+    enum class Answer { Yes, No, Cancel };
+    using SaveQuestion = std::function<Answer(const QString& text)>;
+    enum class FileChoice { Save, Open };
+    // Returns the chosen file, or an empty text when the user cancelled.
+    using FileChooser = std::function<QString(FileChoice choice, const QString& proposed)>;
+    void SetSaveQuestion(SaveQuestion question) { saveQuestion_ = std::move(question); }
+    void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    // Where unsaved entries are kept while there are any; none: nowhere.
+    void SetRecoveryFile(RecoveryFile* recovery) { recovery_ = recovery; }
+    // After a restored inspection: unsaved, and kept on as the recovery file.
+    void ShowRestored(const wizard::Inspection& inspection);
+    // How long after the last change the recovery file is written, and at most after the
+    // first unsaved one while typing goes on.
+    static constexpr int RecoveryDelayMs = 1000;
+    static constexpr int RecoveryMaxDelayMs = 3000;
+
     GeneralDataPanel* Panel1() const;
     BuildingPanel* Panel2() const;
     ResultsPanel* Panel3() const;
@@ -64,12 +102,24 @@ public:
     void Label2Click();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ApplyLocale();
+    void SetUpInspectionCommands();
+    int CurrentStep() const;
+    void ShowStep(int step);
+    // Asks before unsaved entries are left; false: stay.
+    bool MayLeaveInspection();
+    bool SaveTo(const QString& path);
+    void EntriesChanged();
+    void CheckUnsaved();
+    void SetSavedState(const QString& file);
+    void UpdateTitle();
+    QString DefaultFolder() const;
 
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
@@ -79,4 +129,14 @@ private:
     DocumentOpener documentOpener_;
     QString documentFolder_;
     bool shown_ = false;
+
+    QString file_;
+    wizard::Inspection saved_; // what the file holds, or the start
+    bool showing_ = false;     // ShowInspection at work: its changes are no entries
+    SaveQuestion saveQuestion_;
+    FileChooser fileChooser_;
+    RecoveryFile* recovery_ = nullptr;
+    QTimer recoveryTimer_;
+    QElapsedTimer firstUnsaved_; // since the first change not yet in the recovery file
+    QList<QToolButton*> commandButtons_;
 };
