@@ -1,12 +1,12 @@
 // Big but legal input on screen: a 10 000-row grid, a 100 000-character conclusion and
 // 1 000-character fields. Each benchmark times one thing the user does, on real widgets of an
 // offscreen application, so a slow layout or a whole-grid update per key shows here.
+#include "common/messages.h"
 #include "protocol/tf_progress.h"
 #include "results/conclusion_panel.h"
 #include "results/results_model.h"
 #include "results/results_panel.h"
 #include "results/results_view.h"
-#include "wizard/messages.h"
 #include "wizard/tf_1.h"
 
 #include <QApplication>
@@ -156,8 +156,8 @@ void ReportOfBigInspection(benchmark::State& state) {
     int opened = 0;
     window.SetDocumentOpener([&opened](const QString&) { return ++opened > 0; });
     QString failure;
-    const wizard::MessageSink previous =
-        wizard::SetFailureSink([&failure](const QString& text) { failure = text; });
+    const common::MessageSink previous =
+        common::SetFailureSink([&failure](const QString& text) { failure = text; });
     window.show();
 
     const QString field = LongText(LongField);
@@ -183,7 +183,7 @@ void ReportOfBigInspection(benchmark::State& state) {
         forward->click();
         QCoreApplication::processEvents();
     }
-    wizard::SetFailureSink(previous);
+    common::SetFailureSink(previous);
     if (!failure.isEmpty() || opened != static_cast<int>(state.iterations()))
         state.SkipWithError(("the protocol was not written: " + failure.toStdString()).c_str());
 }

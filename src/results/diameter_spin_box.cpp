@@ -1,7 +1,7 @@
 #include "results/diameter_spin_box.h"
 
+#include "common/locale_format.h"
 #include "results/nozzle.h"
-#include "wizard/locale_format.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,7 +36,7 @@ void DiameterSpinBox::SetText(const QString& text) {
 // Digits, signs and the decimal separator may stand while typing; the diameter they make is
 // judged by the core.
 bool DiameterSpinBox::Allowed(QChar c) const {
-    return c.isDigit() || c == u'+' || c == u'-' || c == QChar(wizard::DecimalSeparator());
+    return c.isDigit() || c == u'+' || c == u'-' || c == QChar(common::DecimalSeparator());
 }
 
 QValidator::State DiameterSpinBox::validate(QString& input, int&) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/arrow_spin_box.h"
+#include "common/arrow_spin_box.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
 #include "results/results_panel.h"
 
+#include "common/locale_format.h"
+#include "common/messages.h"
 #include "results/nozzle.h"
 #include "results/results_model.h"
 #include "results/sheet_icons.h"
 #include "ui_results_panel.h"
-#include "wizard/locale_format.h"
-#include "wizard/messages.h"
 
 #include <QEvent>
 #include <algorithm>
@@ -25,22 +25,22 @@ constexpr int LabelGap = 4;
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::ResultsPanel>()), model_(new ResultsModel(this)) {
     ui->setupUi(this);
-    model_->SetSeparator(wizard::DecimalSeparator());
+    model_->SetSeparator(common::DecimalSeparator());
     ui->SG->setModel(model_);
     ui->SpeedButton1->setIcon(AddRowIcon());
     ui->SpeedButton2->setIcon(RemoveRowIcon());
     ui->SpeedButton2->setEnabled(model_->rowCount() > 1);
 
     connect(ui->Dnas, &DiameterSpinBox::TextChanged, this,
-            wizard::Guarded([this] { DnasChange(); }));
+            common::Guarded([this] { DnasChange(); }));
     connect(ui->CheckBox8, &QCheckBox::toggled, this,
-            wizard::Guarded([this] { Action2Execute(); }));
+            common::Guarded([this] { Action2Execute(); }));
     connect(ui->CheckBox7, &QCheckBox::toggled, this,
-            wizard::Guarded([this] { Action2Execute(); }));
+            common::Guarded([this] { Action2Execute(); }));
     connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            wizard::Guarded([this] { SpeedButton1Click(); }));
+            common::Guarded([this] { SpeedButton1Click(); }));
     connect(ui->SpeedButton2, &QToolButton::clicked, this,
-            wizard::Guarded([this] { SpeedButton2Click(); }));
+            common::Guarded([this] { SpeedButton2Click(); }));
     // The last data row cannot be removed.
     connect(model_, &ResultsModel::DataRowCountChanged, this,
             [this](int dataRows) { ui->SpeedButton2->setEnabled(dataRows > 1); });
@@ -57,7 +57,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 ResultsPanel::~ResultsPanel() = default;
 
 void ResultsPanel::Prepare(std::int32_t JetCount, double JetFlow) {
-    const char separator = wizard::DecimalSeparator();
+    const char separator = common::DecimalSeparator();
     model_->SetSeparator(separator);
     model_->Prepare(JetCount, JetFlow);
     preparedFlow_ = JetFlow;
@@ -87,7 +87,7 @@ void ResultsPanel::SetState(const results::ResultsGrid& grid, std::optional<doub
     ui->CheckBox8->setChecked(autoFlow);
     ui->CheckBox7->setChecked(autoCompliance);
     ui->Dnas->SetText(Dnas);
-    const char separator = wizard::DecimalSeparator();
+    const char separator = common::DecimalSeparator();
     model_->SetSeparator(separator);
     model_->Restore(grid, preparedFlow.value_or(0.0));
     preparedFlow_ = preparedFlow;
@@ -122,7 +122,7 @@ void ResultsPanel::Action2Execute() {
 void ResultsPanel::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
     if (event->type() == QEvent::LocaleChange)
-        model_->SetSeparator(wizard::DecimalSeparator());
+        model_->SetSeparator(common::DecimalSeparator());
     if (event->type() == QEvent::FontChange)
         FitToFont();
 }

@@ -1,7 +1,7 @@
 #include "wizard/application.h"
 
-#include "wizard/failure_text.h"
-#include "wizard/messages.h"
+#include "common/failure_text.h"
+#include "common/messages.h"
 
 #include <QFont>
 #include <QIcon>
@@ -23,13 +23,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
-    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    common::RunGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 
 void ApplyApplicationLook(QApplication& app) {
     InitResources();
-    app.setApplicationName(QString::fromUtf8(ApplicationTitle.data(), ApplicationTitle.size()));
+    app.setApplicationName(
+        QString::fromUtf8(common::ApplicationTitle.data(), common::ApplicationTitle.size()));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(style);
     // Close to the 8-point sans serif the forms were laid out in: 11 pixels high.

@@ -1,8 +1,8 @@
 #include "wizard/building_panel.h"
 
+#include "common/messages.h"
 #include "ui_building_panel.h"
 #include "wizard/building_inputs.h"
-#include "wizard/messages.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     auto* types = types_ = new QButtonGroup(this);
     for (QRadioButton* type : {ui->Zhiloe, ui->Uprava, ui->Obshaga, ui->Administr, ui->Proisv}) {
         types->addButton(type);
-        connect(type, &QRadioButton::toggled, this, wizard::Guarded([this, type] {
+        connect(type, &QRadioButton::toggled, this, common::Guarded([this, type] {
                     if (type->isChecked())
                         Action1Execute();
                 }));
@@ -56,9 +56,9 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     ui->rategoriya->setCurrentIndex(-1);
     ui->rategoriya->setEditText(ui->rategoriya->itemText(0));
     connect(ui->stepogn, &QComboBox::currentIndexChanged, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
     connect(ui->stepogn, &CompletingCombo::TextEdited, this,
-            wizard::Guarded([this] { DegreeChanged(); }));
+            common::Guarded([this] { DegreeChanged(); }));
 
     // Every input tells when it changed, so unsaved entries are noticed.
     const QList<QAbstractButton*> boxes{ui->Zhiloe,    ui->Uprava,    ui->Obshaga,  ui->Administr,

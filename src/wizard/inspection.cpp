@@ -53,8 +53,9 @@ bool SameEntries(const Inspection& a, const Inspection& b) {
 }
 
 std::optional<std::string> ProblemOf(const Inspection& x) {
-    if (x.step < 1 || x.step > 4)
-        return "шаг " + std::to_string(x.step) + " вне пределов 1–4";
+    const int step = static_cast<int>(x.step);
+    if (step < 1 || step > 4)
+        return "шаг " + std::to_string(step) + " вне пределов 1–4";
     const protocol::InspectionDate& date = x.general.date;
     if (!IsCalendarDate(date) || Key(date) < Key(EarliestDate) || Key(date) > Key(LatestDate))
         return "дата проверки " + std::to_string(date.day) + "." + std::to_string(date.month) +
@@ -83,8 +84,8 @@ std::optional<std::string> ProblemOf(const Inspection& x) {
     if (x.preparedFlow && !IsJetFlow(*x.preparedFlow))
         return "расход, для которого подготовлена таблица, " + Number(*x.preparedFlow) +
                " л/с не из ряда 1,5; 2,5; 5";
-    if (x.step >= 3 && (!x.requirement.Determined() || x.preparedFlow != x.requirement.JetFlow))
-        return "шаг " + std::to_string(x.step) + " недостижим без определённого требуемого расхода";
+    if (step >= 3 && (!x.requirement.Determined() || x.preparedFlow != x.requirement.JetFlow))
+        return "шаг " + std::to_string(step) + " недостижим без определённого требуемого расхода";
 
     const int dataRows = x.grid.RowCount() - 1;
     if (dataRows < 1 || dataRows > MaxDataRows)

@@ -3,6 +3,7 @@
 #include "protocol/protocol_data.h"
 #include "requirement/requirement.h"
 #include "results/results_grid.h"
+#include "wizard/navigation.h"
 
 #include <optional>
 #include <string>
@@ -46,7 +47,7 @@ struct BuildingState {
 };
 
 struct Inspection {
-    int step = 1; // the step shown, 1 … 4
+    WizardStep step = WizardStep::GeneralData; // the step shown
     protocol::GeneralData general;
     std::optional<int> equipmentSelected; // the item of Oborud, none when typed
     BuildingState building;

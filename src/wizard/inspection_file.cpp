@@ -366,7 +366,11 @@ Inspection Read(std::string_view bytes) {
         throw Problem("версия формата " + std::to_string(format) + " неизвестна");
 
     Inspection x = NewInspection({});
-    GetInt(root, "step", x.step);
+    int step = 1;
+    GetInt(root, "step", step);
+    if (step < 1 || step > 4)
+        throw Problem("шаг " + std::to_string(step) + " вне пределов 1–4");
+    x.step = static_cast<WizardStep>(step);
 
     const pugi::xml_node general = Section(root, "general");
     if (const pugi::xml_attribute date = general.attribute("Data"))
@@ -438,7 +442,7 @@ std::string WriteInspection(const Inspection& x) {
 
     pugi::xml_node root = document.append_child(RootName);
     PutInt(root, "version", InspectionFormat);
-    PutInt(root, "step", x.step);
+    PutInt(root, "step", static_cast<int>(x.step));
 
     pugi::xml_node general = root.append_child("general");
     general.append_attribute("Data").set_value(DateText(x.general.date).c_str());

@@ -1,6 +1,6 @@
 #include "wizard/numeric_spin.h"
 
-#include "wizard/locale_format.h"
+#include "common/locale_format.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,13 +43,13 @@ void NumericSpin::SetState(const QString& text, double value) {
 
 void NumericSpin::stepBy(int steps) {
     const wizard::Stepped stepped =
-        wizard::Step(rules_, value_, steps, wizard::DecimalSeparator(QLocale()));
+        wizard::Step(rules_, value_, steps, common::DecimalSeparator(QLocale()));
     SetValue(stepped.value);
     lineEdit()->setText(QString::fromStdString(stepped.text));
 }
 
 void NumericSpin::ExamineText(const QString& text) {
-    const char separator = wizard::DecimalSeparator(QLocale());
+    const char separator = common::DecimalSeparator(QLocale());
     const wizard::TextOutcome outcome = wizard::ExamineText(rules_, text.toStdString(), separator);
     if (!outcome.value)
         return;
@@ -90,7 +90,7 @@ void NumericSpin::keyPressEvent(QKeyEvent* event) {
         QString kept = lineEdit()->text();
         if (lineEdit()->hasSelectedText())
             kept.remove(lineEdit()->selectionStart(), lineEdit()->selectedText().size());
-        const char separator = wizard::DecimalSeparator(QLocale());
+        const char separator = common::DecimalSeparator(QLocale());
         for (const char32_t c : typed.toUcs4()) {
             if (!wizard::AcceptsCharacter(rules_, kept.toStdString(), c, separator)) {
                 QApplication::beep();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/arrow_spin_box.h"
+#include "common/arrow_spin_box.h"
 #include "wizard/numeric_input.h"
 
 // A spin input for a number typed or stepped: the floors or the volume of step 2. The text is

@@ -1,12 +1,12 @@
 #include "wizard/tf_1.h"
 
+#include "common/messages.h"
 #include "results/conclusion_panel.h"
 #include "ui_tf_1.h"
 #include "wizard/application.h"
 #include "wizard/building_panel.h"
 #include "wizard/general_data_panel.h"
 #include "wizard/maker.h"
-#include "wizard/messages.h"
 #include "wizard/tf_about.h"
 
 #include <QDesktopServices>
@@ -20,9 +20,6 @@ namespace {
 QString Text(std::string_view s) {
     return QString::fromUtf8(s.data(), s.size());
 }
-
-const QString ForwardCaption = QStringLiteral("Далее >>");
-const QString ReportCaption = QStringLiteral("Отчет");
 
 // The focusable controls inside a panel, in the panel's own tab order.
 QList<QWidget*> TabStopsOf(QWidget* panel) {
@@ -63,11 +60,11 @@ TF_1::TF_1(QWidget* parent)
     ui->Label2->installEventFilter(this);
 
     connect(ui->ButtonForward, &QPushButton::clicked, this,
-            wizard::Guarded([this] { ButtonForwardClick(); }));
+            common::Guarded([this] { ButtonForwardClick(); }));
     connect(ui->ButtonBack, &QPushButton::clicked, this,
-            wizard::Guarded([this] { ButtonBackClick(); }));
-    connect(ui->Button3, &QPushButton::clicked, this, wizard::Guarded([this] { Button3Click(); }));
-    connect(ui->Button1, &QPushButton::clicked, this, wizard::Guarded([this] { Button1Click(); }));
+            common::Guarded([this] { ButtonBackClick(); }));
+    connect(ui->Button3, &QPushButton::clicked, this, common::Guarded([this] { Button3Click(); }));
+    connect(ui->Button1, &QPushButton::clicked, this, common::Guarded([this] { Button1Click(); }));
     FormCreate();
     SetUpInspectionCommands();
 }
@@ -91,7 +88,7 @@ void TF_1::SetAboutWindow(Tf_about* window) {
     aboutWindow_ = window;
     if (window)
         connect(window, &Tf_about::AddressClicked, this,
-                wizard::Guarded([this] { Label2Click(); }));
+                common::Guarded([this] { Label2Click(); }));
 }
 
 void TF_1::FormCreate() {
@@ -105,55 +102,60 @@ void TF_1::CalcRequirement() {
     requirement_ = requirement::CalcRequirement(ui->Panel2->Parameters(), requirement_);
 }
 
-// From the last step to the first, so that one click makes one transition; the new panel is
-// shown before the old one is hidden.
 void TF_1::ButtonForwardClick() {
-    if (ui->Panel4->isVisible()) {
-        GenerateProtocol();
-        return;
-    }
-    if (ui->Panel3->isVisible()) {
-        ui->Panel4->SetConclusion(BuildConclusion());
-        ui->Panel4->show();
-        ui->Panel3->hide();
-        ui->ButtonForward->setText(ReportCaption);
-        return;
-    }
-    if (ui->Panel2->isVisible()) {
-        CalcRequirement();
-        if (!requirement_.Determined()) {
-            wizard::ShowRefusal(this);
-            return;
-        }
-        PrepareResultsGrid();
-        ui->Panel3->show();
-        ui->Panel2->hide();
-        return;
-    }
-    if (ui->Panel1->isVisible()) {
-        ui->Panel2->show();
-        ui->Panel1->hide();
-        ui->ButtonBack->setEnabled(true);
-    }
+    Navigate(wizard::Press::Forward);
 }
 
 void TF_1::ButtonBackClick() {
-    if (ui->Panel2->isVisible()) {
-        ui->Panel1->show();
-        ui->Panel2->hide();
-        ui->ButtonBack->setEnabled(false);
+    Navigate(wizard::Press::Back);
+}
+
+// The step changes only after the transition's operation has run, so one that fails leaves
+// the wizard where it was; the new panel is shown before the old one is hidden.
+void TF_1::Navigate(wizard::Press press) {
+    if (wizard::ComputesRequirement(step_, press))
+        CalcRequirement();
+    const wizard::Transition transition = wizard::Transit(step_, press, requirement_.Determined());
+    if (transition.refusal) {
+        common::ShowRefusal(this);
         return;
     }
-    if (ui->Panel3->isVisible()) {
-        ui->Panel2->show();
-        ui->Panel3->hide();
-        return;
+    switch (transition.operation) {
+    case wizard::Operation::None:
+        break;
+    case wizard::Operation::PrepareResultsGrid:
+        PrepareResultsGrid();
+        break;
+    case wizard::Operation::BuildConclusion:
+        ui->Panel4->SetConclusion(BuildConclusion());
+        break;
+    case wizard::Operation::GenerateProtocol:
+        GenerateProtocol();
+        break;
     }
-    if (ui->Panel4->isVisible()) {
-        ui->Panel3->show();
-        ui->Panel4->hide();
-        ui->ButtonForward->setText(ForwardCaption);
+    QWidget* from = PanelOf(step_);
+    QWidget* to = PanelOf(transition.next);
+    step_ = transition.next;
+    if (to != from) {
+        to->show();
+        from->hide();
     }
+    ui->ButtonForward->setText(Text(transition.forwardCaption));
+    ui->ButtonBack->setEnabled(transition.backEnabled);
+}
+
+QWidget* TF_1::PanelOf(wizard::WizardStep step) const {
+    switch (step) {
+    case wizard::WizardStep::GeneralData:
+        return ui->Panel1;
+    case wizard::WizardStep::Building:
+        return ui->Panel2;
+    case wizard::WizardStep::Results:
+        return ui->Panel3;
+    case wizard::WizardStep::Conclusion:
+        return ui->Panel4;
+    }
+    return ui->Panel1;
 }
 
 void TF_1::Button3Click() {
@@ -200,7 +202,7 @@ void TF_1::showEvent(QShowEvent* event) {
 bool TF_1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        wizard::RunGuarded([this] { Label2Click(); });
+        common::RunGuarded([this] { Label2Click(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 
 #include "requirement/requirement.h"
 #include "wizard/inspection.h"
+#include "wizard/navigation.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -25,7 +26,7 @@ class RecoveryFile;
 class QToolButton;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
-// write the widgets; each subsystem defines its own operations in its own folder.
+// write the widgets; those of steps 3, 4 and the report have a source file each beside this one.
 class TF_1 : public QWidget {
     Q_OBJECT
 
@@ -39,9 +40,9 @@ public:
 
     // Operations the wizard calls at its transitions.
     void CalcRequirement();          // wizard/tf_1.cpp
-    void PrepareResultsGrid();       // results/tf_1_results.cpp
-    QString BuildConclusion() const; // results/tf_1_results.cpp
-    void GenerateProtocol();         // protocol/tf_1_protocol.cpp
+    void PrepareResultsGrid();       // wizard/tf_1_results.cpp
+    QString BuildConclusion() const; // wizard/tf_1_results.cpp
+    void GenerateProtocol();         // wizard/tf_1_protocol.cpp
 
     // The other two windows, created by start-up after this one.
     void SetProgressWindow(TF_progress* window) { progressWindow_ = window; }
@@ -88,6 +89,9 @@ public:
     static constexpr int RecoveryDelayMs = 1000;
     static constexpr int RecoveryMaxDelayMs = 3000;
 
+    // The step whose panel shows.
+    wizard::WizardStep CurrentStep() const { return step_; }
+
     GeneralDataPanel* Panel1() const;
     BuildingPanel* Panel2() const;
     ResultsPanel* Panel3() const;
@@ -110,8 +114,7 @@ protected:
 private:
     void ApplyLocale();
     void SetUpInspectionCommands();
-    int CurrentStep() const;
-    void ShowStep(int step);
+    void ShowStep(wizard::WizardStep step);
     // Asks before unsaved entries are left; false: stay.
     bool MayLeaveInspection();
     bool SaveTo(const QString& path);
@@ -120,9 +123,12 @@ private:
     void SetSavedState(const QString& file);
     void UpdateTitle();
     QString DefaultFolder() const;
+    void Navigate(wizard::Press press);
+    QWidget* PanelOf(wizard::WizardStep step) const;
 
     std::unique_ptr<Ui::TF_1> ui;
     requirement::Requirement requirement_;
+    wizard::WizardStep step_ = wizard::WizardStep::GeneralData;
     TF_progress* progressWindow_ = nullptr;
     Tf_about* aboutWindow_ = nullptr;
     UrlOpener urlOpener_;

@@ -1,15 +1,15 @@
 // The main window's inspection commands: save, open, new, the question before unsaved
 // entries are left, and the recovery file kept while there are any.
+#include "common/failure_text.h"
+#include "common/messages.h"
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
 #include "ui_tf_1.h"
 #include "wizard/building_panel.h"
 #include "wizard/command_icons.h"
-#include "wizard/failure_text.h"
 #include "wizard/general_data_panel.h"
 #include "wizard/inspection_file.h"
 #include "wizard/maker.h"
-#include "wizard/messages.h"
 #include "wizard/recovery_file.h"
 #include "wizard/tf_1.h"
 
@@ -36,7 +36,7 @@ const QString InspectionSuffix = QStringLiteral(".naporis");
 const QString SaveQuestionText = QStringLiteral("Сохранить изменения в проверке?");
 
 TF_1::Answer AskWithMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, Text(wizard::ApplicationTitle), text,
+    QMessageBox box(QMessageBox::Question, Text(common::ApplicationTitle), text,
                     QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
@@ -117,14 +117,14 @@ void TF_1::SetUpInspectionCommands() {
         button->setToolTip(command.hint);
         button->setIcon(command.icon);
         button->show();
-        connect(button, &QToolButton::clicked, this, wizard::Guarded(command.run));
+        connect(button, &QToolButton::clicked, this, common::Guarded(command.run));
         auto* shortcut = new QShortcut(command.keys, this);
-        connect(shortcut, &QShortcut::activated, this, wizard::Guarded(command.run));
+        connect(shortcut, &QShortcut::activated, this, common::Guarded(command.run));
         commandButtons_ << button;
     }
 
     recoveryTimer_.setSingleShot(true);
-    connect(&recoveryTimer_, &QTimer::timeout, this, wizard::Guarded([this] { CheckUnsaved(); }));
+    connect(&recoveryTimer_, &QTimer::timeout, this, common::Guarded([this] { CheckUnsaved(); }));
     const auto changed = [this] { EntriesChanged(); };
     connect(ui->Panel1, &GeneralDataPanel::Changed, this, changed);
     connect(ui->Panel2, &BuildingPanel::Changed, this, changed);
@@ -175,22 +175,18 @@ bool TF_1::HasUnsavedChanges() const {
     return !wizard::SameEntries(CurrentInspection(), saved_);
 }
 
-int TF_1::CurrentStep() const {
-    const QWidget* panels[] = {ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
-    for (int i = 0; i < 4; ++i)
-        if (panels[i]->isVisibleTo(this))
-            return i + 1;
-    return 1;
-}
-
-void TF_1::ShowStep(int step) {
-    QWidget* panels[] = {ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
-    panels[step - 1]->show();
-    for (int i = 0; i < 4; ++i)
-        if (i != step - 1)
-            panels[i]->hide();
-    ui->ButtonBack->setEnabled(step > 1);
-    ui->ButtonForward->setText(step == 4 ? QStringLiteral("Отчет") : QStringLiteral("Далее >>"));
+// The step as the wizard leaves it after a transition to it: its panel alone, the forward
+// caption and the back button.
+void TF_1::ShowStep(wizard::WizardStep step) {
+    step_ = step;
+    PanelOf(step)->show();
+    for (const auto other : {wizard::WizardStep::GeneralData, wizard::WizardStep::Building,
+                             wizard::WizardStep::Results, wizard::WizardStep::Conclusion})
+        if (other != step)
+            PanelOf(other)->hide();
+    ui->ButtonBack->setEnabled(step != wizard::WizardStep::GeneralData);
+    ui->ButtonForward->setText(Text(
+        step == wizard::WizardStep::Conclusion ? wizard::ReportCaption : wizard::ForwardCaption));
 }
 
 bool TF_1::SaveInspection() {
@@ -216,7 +212,7 @@ bool TF_1::SaveTo(const QString& path) {
     try {
         wizard::SaveInspectionFile(wizard::PathFromUtf8(path.toStdString()), snapshot);
     } catch (const std::runtime_error& error) {
-        wizard::ShowFailure(QString::fromStdString(error.what()));
+        common::ShowFailure(QString::fromStdString(error.what()));
         return false;
     }
     saved_ = snapshot;
@@ -236,7 +232,7 @@ bool TF_1::OpenInspectionFile(const QString& path) {
     const wizard::InspectionRead read =
         wizard::LoadInspectionFile(wizard::PathFromUtf8(path.toStdString()));
     if (!read.inspection) {
-        wizard::ShowFailure(QString::fromStdString(
+        common::ShowFailure(QString::fromStdString(
             wizard::OpenFailureMessage(QFileInfo(path).fileName().toStdString(), read.problem)));
         return false;
     }
@@ -278,7 +274,7 @@ bool TF_1::MayLeaveInspection() {
 
 void TF_1::closeEvent(QCloseEvent* event) {
     bool leave = false;
-    wizard::RunGuarded([&] { leave = MayLeaveInspection(); });
+    common::RunGuarded([&] { leave = MayLeaveInspection(); });
     if (!leave) {
         event->ignore();
         return;

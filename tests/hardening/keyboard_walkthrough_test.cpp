@@ -71,14 +71,6 @@ protected:
         ASSERT_EQ(Focused(), name);
     }
 
-    int Step() const {
-        int step = 0;
-        for (int i = 1; i <= 4; ++i)
-            if (Find(QStringLiteral("Panel%1").arg(i).toLatin1().constData())->isVisible())
-                step = step ? -1 : i;
-        return step;
-    }
-
     // Enter and Escape on a control that is no button press nothing.
     void ExpectEnterAndEscapeStay(int step) {
         Key(Qt::Key_Return);

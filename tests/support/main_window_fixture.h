@@ -3,8 +3,8 @@
 // The main window with its progress window, driven as the inspector drives it: clicks and
 // typed keys. The failure report, the refusal and the desktop are replaced, so that what the
 // window shows or opens is recorded instead of waiting for a click.
+#include "common/messages.h"
 #include "protocol/tf_progress.h"
-#include "wizard/messages.h"
 #include "wizard/tf_1.h"
 
 #include <QAbstractItemModel>
@@ -40,9 +40,9 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         previousFailure_ =
-            wizard::SetFailureSink([this](const QString& text) { failures_ << text; });
+            common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
-            wizard::SetRefusalSink([this](const QString& text) { refusals_ << text; });
+            common::SetRefusalSink([this](const QString& text) { refusals_ << text; });
         window_ = std::make_unique<TF_1>();
         progress_ = std::make_unique<TF_progress>(window_.get());
         window_->SetProgressWindow(progress_.get());
@@ -70,14 +70,24 @@ protected:
     void TearDown() override {
         progress_.reset();
         window_.reset();
-        wizard::SetFailureSink(std::move(previousFailure_));
-        wizard::SetRefusalSink(std::move(previousRefusal_));
+        common::SetFailureSink(std::move(previousFailure_));
+        common::SetRefusalSink(std::move(previousRefusal_));
     }
 
     template <class W = QWidget> W* Find(const char* name) const {
         W* widget = window_->findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
+    }
+
+    // The main window's step, 0 when its panel is not the one and only panel visible.
+    int Step() const {
+        const int step = static_cast<int>(window_->CurrentStep());
+        int visible = 0;
+        const QWidget* panels[] = {Find("Panel1"), Find("Panel2"), Find("Panel3"), Find("Panel4")};
+        for (const QWidget* panel : panels)
+            visible += panel->isVisible() ? 1 : 0;
+        return visible == 1 && panels[step - 1]->isVisible() ? step : 0;
     }
 
     // Types a text into a cell of the results grid (row 1 is the first fire cock) through its
@@ -113,6 +123,6 @@ protected:
     QString openFile_;      // the file chosen to open; empty: cancelled
 
 private:
-    wizard::MessageSink previousFailure_;
-    wizard::MessageSink previousRefusal_;
+    common::MessageSink previousFailure_;
+    common::MessageSink previousRefusal_;
 };

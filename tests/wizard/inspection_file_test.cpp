@@ -27,7 +27,7 @@ std::string Slurp(const fs::path& path) {
 // A residential inspection on step 3 with two fire cocks.
 Inspection OnStepThree() {
     Inspection x = NewInspection(Today);
-    x.step = 3;
+    x.step = WizardStep::Results;
     x.general.MestoProverki = "ул. Ленина, 5";
     x.building.type = requirement::BuildingType::Zhiloe;
     x.requirement = {2, 2.5};
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"AtStart", [](Inspection& x) { x = NewInspection(Today); }},
         RoundTripCase{"IndustrialWithTypedDegree",
                       [](Inspection& x) {
-                          x.step = 2;
+                          x.step = WizardStep::Building;
                           x.building.type = requirement::BuildingType::Proisv;
                           x.building.degree = {"iv", std::nullopt};
                           x.building.category = {"Г", 1};
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         RoundTripCase{"SwitchesOffAndEditedConclusion",
                       [](Inspection& x) {
-                          x.step = 4;
+                          x.step = WizardStep::Conclusion;
                           x.autoFlow = x.autoCompliance = false;
                           x.Dnas = "-1";
                           x.conclusion = "Строка 1\nСтрока 2\n\n  отступ  ";
@@ -371,7 +371,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Inspection, NewOneHasNothingUnsavedAgainstItself) {
     const Inspection a = NewInspection(Today);
     Inspection b = a;
-    b.step = 2;
+    b.step = WizardStep::Building;
     EXPECT_TRUE(SameEntries(a, b));
     b.general.Mesto = "x";
     EXPECT_FALSE(SameEntries(a, b));

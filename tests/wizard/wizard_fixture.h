@@ -42,20 +42,6 @@ protected:
     }
     QString SpinText(const char* spin) { return Find<QAbstractSpinBox>(spin)->text(); }
 
-    // The step whose panel is visible, 0 when none or more than one is.
-    int Step() const {
-        int step = 0;
-        int visible = 0;
-        const QWidget* panels[] = {Find("Panel1"), Find("Panel2"), Find("Panel3"), Find("Panel4")};
-        for (int i = 0; i < 4; ++i) {
-            if (panels[i]->isVisible()) {
-                step = i + 1;
-                ++visible;
-            }
-        }
-        return visible == 1 ? step : 0;
-    }
-
     // A residential building of one floor gives one jet of 2.5 l/s, enough to reach step 3.
     void ReachStep(int step) {
         if (step >= 2)

@@ -343,7 +343,7 @@ TEST_F(Wizard, FailureEscapingAHandlerIsShownAndTheProgramGoesOn) {
 
 TEST_F(Wizard, FailureOfAGuardedHandlerGoesNoFurther) {
     bool after = false;
-    wizard::RunGuarded([&] {
+    common::RunGuarded([&] {
         throw std::runtime_error("disk full");
         after = true;
     });
@@ -353,8 +353,8 @@ TEST_F(Wizard, FailureOfAGuardedHandlerGoesNoFurther) {
 
 // Failures without a message of their own still say what happened.
 TEST_F(Wizard, FailureWithoutAMessageIsNamed) {
-    wizard::RunGuarded([] { throw std::bad_alloc(); });
-    wizard::RunGuarded([] { throw 42; });
+    common::RunGuarded([] { throw std::bad_alloc(); });
+    common::RunGuarded([] { throw 42; });
     EXPECT_EQ(failures_, (QStringList{"Недостаточно памяти.", "Непредвиденная ошибка."}));
 }
 

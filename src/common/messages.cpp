@@ -1,13 +1,13 @@
-#include "wizard/messages.h"
+#include "common/messages.h"
 
-#include "wizard/failure_text.h"
+#include "common/failure_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
 #include <new>
 
-namespace wizard {
+namespace common {
 namespace {
 
 MessageSink& FailureSink() {
@@ -69,4 +69,4 @@ void RunGuarded(const std::function<void()>& handler) {
     }
 }
 
-} // namespace wizard
+} // namespace common

@@ -1,6 +1,6 @@
-#include "wizard/failure_text.h"
+#include "common/failure_text.h"
 
-namespace wizard {
+namespace common {
 
 std::string FailureText(std::string_view message) {
     std::string text(message);
@@ -10,4 +10,4 @@ std::string FailureText(std::string_view message) {
     return text;
 }
 
-} // namespace wizard
+} // namespace common

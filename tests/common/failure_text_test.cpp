@@ -1,4 +1,4 @@
-#include "wizard/failure_text.h"
+#include "common/failure_text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ struct FailureTextCase {
 class FailureTextTest : public ::testing::TestWithParam<FailureTextCase> {};
 
 TEST_P(FailureTextTest, AppendsPointAfterCharactersAbovePoint) {
-    EXPECT_EQ(wizard::FailureText(GetParam().message), GetParam().shown);
+    EXPECT_EQ(common::FailureText(GetParam().message), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, FailureTextTest,

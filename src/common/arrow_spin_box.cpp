@@ -1,4 +1,4 @@
-#include "wizard/arrow_spin_box.h"
+#include "common/arrow_spin_box.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionSpinBox>

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace wizard {
+namespace common {
 
 inline constexpr std::string_view ApplicationTitle = "Напорис";
 
@@ -15,4 +15,4 @@ inline constexpr std::string_view UnknownFailureMessage = "Непредвиде�
 // last character's code is greater than that of ".".
 std::string FailureText(std::string_view message);
 
-} // namespace wizard
+} // namespace common

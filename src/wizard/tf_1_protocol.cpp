@@ -1,11 +1,11 @@
 // The main window's "Отчет": the protocol of the inspection.
+#include "common/locale_format.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
 #include "protocol/tf_progress.h"
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
 #include "wizard/general_data_panel.h"
-#include "wizard/locale_format.h"
 #include "wizard/tf_1.h"
 
 #include <QDir>
@@ -50,7 +50,7 @@ void TF_1::GenerateProtocol() {
     data.Dnas = Panel3()->DnasText().toStdString();
     data.results = protocol::ResultRows(Panel3()->Grid());
     data.Memo1 = Panel4()->Conclusion().toStdString();
-    data.separator = wizard::DecimalSeparator(locale());
+    data.separator = common::DecimalSeparator(locale());
 
     const QString folder = documentFolder_.isEmpty() ? QDir::tempPath() : documentFolder_;
     // Qt names no temporary folder when the one set for the session does not exist; the

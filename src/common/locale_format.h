@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-namespace wizard {
+namespace common {
 
 // The decimal separator of the current locale as the core takes it: "," or "." (any other
 // separator falls back to ".").
@@ -11,4 +11,4 @@ inline char DecimalSeparator(const QLocale& locale = QLocale()) {
     return point == QStringLiteral(",") ? ',' : '.';
 }
 
-} // namespace wizard
+} // namespace common

@@ -7,7 +7,7 @@ class QWidget;
 
 // The program's two kinds of message: the failure report that every escaping failure ends
 // in, and the refusal to leave step 2.
-namespace wizard {
+namespace common {
 
 // Title "Напорис", critical icon, one "OK"; the "." rule applied to the message.
 void ShowFailure(const QString& message);
@@ -28,4 +28,4 @@ template <class Handler> auto Guarded(Handler handler) {
     return [handler = std::move(handler)]() { RunGuarded(handler); };
 }
 
-} // namespace wizard
+} // namespace common
