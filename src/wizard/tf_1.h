@@ -71,6 +71,8 @@ public:
     void NewInspection();    // "Новая проверка", Ctrl+N
     // Opens the file named on the command line or by the desktop; false when it is refused.
     bool OpenInspectionFile(const QString& path);
+    // Asks before unsaved entries are left, saving them when told to; false: stay.
+    bool MayLeaveInspection();
 
     // The question before unsaved entries are left, and the file dialogs; tests replace them.
     enum class Answer { Yes, No, Cancel };
@@ -115,8 +117,6 @@ private:
     void ApplyLocale();
     void SetUpInspectionCommands();
     void ShowStep(wizard::WizardStep step);
-    // Asks before unsaved entries are left; false: stay.
-    bool MayLeaveInspection();
     bool SaveTo(const QString& path);
     void EntriesChanged();
     void CheckUnsaved();
