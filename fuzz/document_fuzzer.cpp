@@ -209,7 +209,7 @@ void ComposeProtocol(FuzzedDataProvider& input) {
     data.separator = input.ConsumeBool() ? ',' : '.';
     const int rows = input.ConsumeIntegralInRange(0, 12);
     for (int r = 0; r < rows; ++r) {
-        std::array<std::string, 7> row;
+        protocol::ResultRow row;
         row[0] = std::to_string(r + 1);
         for (int c = 1; c < 7; ++c)
             row[c] = input.ConsumeRandomLengthString(64);

@@ -1,12 +1,19 @@
 #include "common/arrow_spin_box.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QStyleOptionSpinBox>
 #include <utility>
 
 ArrowSpinBox::ArrowSpinBox(int repeatDelayMs, QWidget* parent)
-    : QAbstractSpinBox(parent), repeatDelayMs_(repeatDelayMs) {
+    : QAbstractSpinBox(parent), repeatDelayMs_(repeatDelayMs),
+      beeper_([] { QApplication::beep(); }) {
     connect(&repeat_, &QTimer::timeout, this, &ArrowSpinBox::Repeat);
+}
+
+void ArrowSpinBox::Beep() const {
+    if (beeper_)
+        beeper_();
 }
 
 QStyle::SubControl ArrowSpinBox::ButtonAt(const QPoint& pos) const {

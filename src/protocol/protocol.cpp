@@ -1,7 +1,5 @@
 #include "protocol/protocol.h"
 
-#include "results/results_grid.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -42,13 +40,15 @@ constexpr bool Underlined = true;
 
 } // namespace
 
-const std::array<ResultColumn, 7> ResultColumns = {{
-    {"№ п/п", 35},
-    {"№ ПК", 35},
-    {"Место расположения ПК", 100},
-    {"Недостатки технического состояния ПК", 90},
-    {"Давление у пожарного ствола, бар.", 75},
-    {"Расход воды, л/c", 50}, // the last letter is a Latin c, as in the form
+// The protocol's headers are the grid's but for the compliance column: the printed form names
+// the quality ("Соответствие"), where the grid asks it of each fire cock ("Соответствует").
+const std::array<ResultColumn, results::ColumnCount> ResultColumns = {{
+    {results::GridHeaders[results::ColNumber], 35},
+    {results::GridHeaders[results::ColCock], 35},
+    {results::GridHeaders[results::ColLocation], 100},
+    {results::GridHeaders[results::ColDefects], 90},
+    {results::GridHeaders[results::ColPressure], 75},
+    {results::GridHeaders[results::ColFlow], 50},
     {"Соответствие требованиям СНиП 2.04.01-85*", 115},
 }};
 
@@ -107,12 +107,12 @@ std::string ProtocolFileStem(const InspectionDate& date) {
     return "Протокол проверки ПК " + FormatDate(date);
 }
 
-std::vector<std::array<std::string, 7>> ResultRows(const results::ResultsGrid& grid) {
-    std::vector<std::array<std::string, 7>> rows;
+std::vector<ResultRow> ResultRows(const results::ResultsGrid& grid) {
+    std::vector<ResultRow> rows;
     for (int g = 1; g < grid.RowCount(); ++g) {
-        std::array<std::string, 7> row;
-        row[0] = std::to_string(g);
-        for (int c = 1; c < 7; ++c)
+        ResultRow row;
+        row[results::ColNumber] = std::to_string(g);
+        for (int c = results::ColCock; c < results::ColumnCount; ++c)
             row[c] = grid.Cell(c, g);
         rows.push_back(std::move(row));
     }
@@ -164,29 +164,29 @@ void GenerateProtocol(const ProtocolData& data, DocumentOperations& operations,
 
     // Headers and the required-flow sentence, then the result rows: three additions that join
     // into one table.
-    operations.AddTable(1, 7, 1);
+    operations.AddTable(1, results::ColumnCount, 1);
     operations.AddTable(1, 1, 1);
     const std::string sentence =
         "Требуемый расход воды на внутреннее пожаротушение в пожарных кранах\r\nне менее " +
         FormatGeneral(data.JetFlow, data.separator) + " л/с  (dнас. = " + data.Dnas + " мм.)";
     w.Cell(2, 1, sentence, Bold, Italic, 12, Alignment::Center);
-    operations.AddTable(resultRows, 7, 1);
+    operations.AddTable(resultRows, results::ColumnCount, 1);
     // Joining the result rows gave the whole table its plain font; the sentence takes its own
     // back (an empty text formats the cell without adding to it).
     w.Cell(2, 1, "", Bold, Italic, 12, Alignment::Center);
-    for (int c = 1; c <= 7; ++c) {
+    for (int c = 1; c <= results::ColumnCount; ++c) {
         w.Cell(1, c, ResultColumns[c - 1].header, Bold, false, 12, Alignment::Center);
         if (c == 4)
             report(40);
     }
-    for (int c = 1; c <= 7; ++c)
+    for (int c = 1; c <= results::ColumnCount; ++c)
         operations.SetCellWidth(1, c, ResultColumns[c - 1].width);
     report(50);
     for (int r = 3; r <= resultRows + 2; ++r) {
         const auto& row = data.results[r - 3];
-        for (int c = 1; c <= 7; ++c)
+        for (int c = 1; c <= results::ColumnCount; ++c)
             w.Cell(r, c, row[c - 1], false, false, 12, Alignment::Center);
-        for (int c = 1; c <= 7; ++c)
+        for (int c = 1; c <= results::ColumnCount; ++c)
             operations.SetCellWidth(r, c, ResultColumns[c - 1].width);
     }
     report(80);

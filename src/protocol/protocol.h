@@ -8,10 +8,6 @@
 #include <string>
 #include <string_view>
 
-namespace results {
-class ResultsGrid;
-}
-
 // The inspection protocol: what it says, in which order and how it is formatted.
 namespace protocol {
 
@@ -20,7 +16,7 @@ struct ResultColumn {
     std::string_view header;
     float width;
 };
-extern const std::array<ResultColumn, 7> ResultColumns;
+extern const std::array<ResultColumn, results::ColumnCount> ResultColumns;
 
 // "dd.mm.yyyy" of the date itself.
 std::string FormatDate(const InspectionDate& date);
@@ -36,8 +32,8 @@ std::string FormatGeneral(double value, char separator);
 // "Протокол проверки ПК dd.mm.yyyy": the name of the protocol's file without the extension.
 std::string ProtocolFileStem(const InspectionDate& date);
 
-// The grid's result rows as the protocol prints them; column 0 holds the row's sequence number.
-std::vector<std::array<std::string, 7>> ResultRows(const results::ResultsGrid& grid);
+// The grid's result rows as the protocol prints them; ColNumber holds the row's sequence number.
+std::vector<ResultRow> ResultRows(const results::ResultsGrid& grid);
 
 // Writes the whole protocol with the operations, from NewWordDocument to ReleaseWord, and
 // reports the progress (0, 10, 20, 30, 40, 50, 80, 90) as it goes. A failing operation stops

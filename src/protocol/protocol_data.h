@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/results_grid.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -25,12 +27,15 @@ struct GeneralData {
     friend bool operator==(const GeneralData&, const GeneralData&) = default;
 };
 
+// One result row of the protocol, by the grid's columns.
+using ResultRow = std::array<std::string, results::ColumnCount>;
+
 struct ProtocolData {
     GeneralData general;
     double JetFlow = 0;
     std::string Dnas; // nozzle diameter text as the field shows it
-    // Result rows, grid columns 0 … 6; column 0 carries the row's sequence number.
-    std::vector<std::array<std::string, 7>> results;
+    // Result rows by grid column; ColNumber carries the row's sequence number.
+    std::vector<ResultRow> results;
     std::string Memo1;
     char separator = ',';
 };

@@ -3,7 +3,6 @@
 #include "common/locale_format.h"
 #include "results/nozzle.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <utility>
@@ -17,7 +16,7 @@ std::string Utf8(const QString& text) {
 } // namespace
 
 DiameterSpinBox::DiameterSpinBox(QWidget* parent)
-    : ArrowSpinBox(400, parent), beeper_([] { QApplication::beep(); }) { // repeats after 400 ms
+    : ArrowSpinBox(400, parent) { // repeats after 400 ms
     setAccelerated(false);
     setKeyboardTracking(true);
     lineEdit()->setText(QString::number(results::InitialDiameter));
@@ -35,13 +34,10 @@ void DiameterSpinBox::SetText(const QString& text) {
 
 // Digits, signs and the decimal separator may stand while typing; the diameter they make is
 // judged by the core.
-bool DiameterSpinBox::Allowed(QChar c) const {
-    return c.isDigit() || c == u'+' || c == u'-' || c == QChar(common::DecimalSeparator());
-}
-
 QValidator::State DiameterSpinBox::validate(QString& input, int&) const {
-    for (QChar c : input)
-        if (!Allowed(c))
+    const char separator = common::DecimalSeparator(*this);
+    for (const char32_t c : input.toUcs4())
+        if (!results::AcceptsDiameterCharacter(c, separator))
             return QValidator::Invalid;
     return QValidator::Acceptable;
 }
@@ -75,12 +71,12 @@ void DiameterSpinBox::keyPressEvent(QKeyEvent* event) {
     // Shortcuts such as Ctrl+A carry a letter but type nothing.
     const bool shortcut =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool refusedChar =
-        !shortcut && !typed.isEmpty() && typed.at(0).isPrint() && !Allowed(typed.at(0));
+    const bool refusedChar = !shortcut && !typed.isEmpty() && typed.at(0).isPrint() &&
+                             !results::AcceptsDiameterCharacter(typed.toUcs4().value(0),
+                                                                common::DecimalSeparator(*this));
     if (enter || refusedChar) {
         event->accept();
-        if (beeper_)
-            beeper_();
+        Beep();
         return;
     }
     QAbstractSpinBox::keyPressEvent(event);

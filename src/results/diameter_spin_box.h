@@ -2,8 +2,6 @@
 
 #include "common/arrow_spin_box.h"
 
-#include <functional>
-
 // The nozzle diameter field: a whole number of millimetres whose spin buttons and arrow keys
 // step through the discharge table's diameters. While it has the focus its text stands as
 // typed; on leaving, the text becomes the bounded diameter, so the text the protocol prints
@@ -17,10 +15,6 @@ public:
     QString Text() const;
     void SetText(const QString& text);
 
-    // How a refused key is signalled; tests replace the beep.
-    using Beeper = std::function<void()>;
-    void SetBeeper(Beeper beeper) { beeper_ = std::move(beeper); }
-
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
 
@@ -33,8 +27,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool Allowed(QChar c) const;
     int Stepped(int steps) const;
-
-    Beeper beeper_;
 };

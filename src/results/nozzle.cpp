@@ -39,6 +39,18 @@ int Bounded(std::int64_t value) {
 
 } // namespace
 
+bool AcceptsDiameterCharacter(char32_t character, char separator) {
+    return (character >= U'0' && character <= U'9') || character == U'+' || character == U'-' ||
+           character == static_cast<unsigned char>(separator);
+}
+
+DiameterOutcome ExamineDiameterText(std::string_view text) {
+    const std::optional<int> diameter = DiameterFromText(text);
+    if (diameter && SnapDiameter(*diameter) != *diameter)
+        return {SnapDiameter(*diameter), std::to_string(SnapDiameter(*diameter))};
+    return {diameter, std::nullopt};
+}
+
 std::optional<int> DiameterFromText(std::string_view text) {
     const std::optional<std::int64_t> value = WholeNumber(text);
     if (!value || *value < MinDiameter || *value > MaxDiameter) {

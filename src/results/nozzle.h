@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The nozzle diameter field: reading its text and stepping through the table's diameters.
@@ -9,6 +10,19 @@ namespace results {
 inline constexpr int MinDiameter = 4;
 inline constexpr int MaxDiameter = 18;
 inline constexpr int InitialDiameter = 13;
+
+// Whether a typed character may stand in the field while typing: a digit, a sign or the
+// decimal separator. The diameter they make is judged by ExamineDiameterText.
+bool AcceptsDiameterCharacter(char32_t character, char separator);
+
+// What a change of the field's text leaves behind.
+struct DiameterOutcome {
+    std::optional<int> diameter;     // what the flows are computed with; none: no diameter
+    std::optional<std::string> text; // the field's new text, when an in-between diameter snaps
+};
+// A diameter between the table's snaps to a table diameter at once (7 becomes 6); the new text
+// is examined again when the field shows it.
+DiameterOutcome ExamineDiameterText(std::string_view text);
 
 // The diameter the flows are computed with: a whole number (optional sign, digits) inside
 // 4 … 18, otherwise none, so that no flow is computed for a diameter that is not meant.

@@ -7,16 +7,6 @@
 
 namespace results {
 
-const std::array<std::string_view, ColumnCount> GridHeaders{
-    "№ п/п",
-    "№ ПК",
-    "Место расположения ПК",
-    "Недостатки технического состояния ПК",
-    "Давление у пожарного ствола, бар.",
-    "Расход воды, л/c", // the c is Latin, as on the printed form
-    "Соответствует требованиям СНиП 2.04.01-85*",
-};
-
 ResultsGrid::ResultsGrid() = default;
 
 void ResultsGrid::SetRowCount(int rowCount) {

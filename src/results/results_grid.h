@@ -27,7 +27,15 @@ inline constexpr std::string_view No = "Нет";
 inline constexpr std::string_view Err = "err";
 
 // Header texts of row 0, by column.
-extern const std::array<std::string_view, ColumnCount> GridHeaders;
+inline constexpr std::array<std::string_view, ColumnCount> GridHeaders{
+    "№ п/п",
+    "№ ПК",
+    "Место расположения ПК",
+    "Недостатки технического состояния ПК",
+    "Давление у пожарного ствола, бар.",
+    "Расход воды, л/c", // the c is Latin, as on the printed form
+    "Соответствует требованиям СНиП 2.04.01-85*",
+};
 
 // Cell texts are kept by (column, row) independently of the row count, so a removed row's
 // texts come back when the row is added again.

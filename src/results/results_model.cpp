@@ -93,7 +93,7 @@ void ResultsModel::AppendRow() {
 }
 
 void ResultsModel::RemoveLastRow() {
-    if (rowCount() <= 1)
+    if (!results::CanRemoveRow(grid_))
         return;
     const int modelRow = rowCount() - 1;
     beginRemoveRows({}, modelRow, modelRow);

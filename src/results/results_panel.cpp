@@ -25,11 +25,11 @@ constexpr int LabelGap = 4;
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::ResultsPanel>()), model_(new ResultsModel(this)) {
     ui->setupUi(this);
-    model_->SetSeparator(common::DecimalSeparator());
+    model_->SetSeparator(common::DecimalSeparator(*this));
     ui->SG->setModel(model_);
     ui->SpeedButton1->setIcon(AddRowIcon());
     ui->SpeedButton2->setIcon(RemoveRowIcon());
-    ui->SpeedButton2->setEnabled(model_->rowCount() > 1);
+    ui->SpeedButton2->setEnabled(results::CanRemoveRow(model_->Grid()));
 
     connect(ui->Dnas, &DiameterSpinBox::TextChanged, this,
             common::Guarded([this] { DnasChange(); }));
@@ -41,9 +41,8 @@ ResultsPanel::ResultsPanel(QWidget* parent)
             common::Guarded([this] { SpeedButton1Click(); }));
     connect(ui->SpeedButton2, &QToolButton::clicked, this,
             common::Guarded([this] { SpeedButton2Click(); }));
-    // The last data row cannot be removed.
     connect(model_, &ResultsModel::DataRowCountChanged, this,
-            [this](int dataRows) { ui->SpeedButton2->setEnabled(dataRows > 1); });
+            [this] { ui->SpeedButton2->setEnabled(results::CanRemoveRow(model_->Grid())); });
     connect(model_, &QAbstractItemModel::dataChanged, this, &ResultsPanel::Changed);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::Changed);
     connect(model_, &QAbstractItemModel::rowsRemoved, this, &ResultsPanel::Changed);
@@ -57,7 +56,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 ResultsPanel::~ResultsPanel() = default;
 
 void ResultsPanel::Prepare(std::int32_t JetCount, double JetFlow) {
-    const char separator = common::DecimalSeparator();
+    const char separator = common::DecimalSeparator(*this);
     model_->SetSeparator(separator);
     model_->Prepare(JetCount, JetFlow);
     preparedFlow_ = JetFlow;
@@ -87,7 +86,7 @@ void ResultsPanel::SetState(const results::ResultsGrid& grid, std::optional<doub
     ui->CheckBox8->setChecked(autoFlow);
     ui->CheckBox7->setChecked(autoCompliance);
     ui->Dnas->SetText(Dnas);
-    const char separator = common::DecimalSeparator();
+    const char separator = common::DecimalSeparator(*this);
     model_->SetSeparator(separator);
     model_->Restore(grid, preparedFlow.value_or(0.0));
     preparedFlow_ = preparedFlow;
@@ -98,13 +97,14 @@ void ResultsPanel::SetState(const results::ResultsGrid& grid, std::optional<doub
 }
 
 void ResultsPanel::DnasChange() {
-    const std::optional<int> diameter = results::DiameterFromText(ui->Dnas->Text().toStdString());
-    if (diameter && results::SnapDiameter(*diameter) != *diameter) {
+    const results::DiameterOutcome outcome =
+        results::ExamineDiameterText(ui->Dnas->Text().toStdString());
+    if (outcome.text) {
         // The new text comes back here and brings the rows up to date.
-        ui->Dnas->SetText(QString::number(results::SnapDiameter(*diameter)));
+        ui->Dnas->SetText(QString::fromStdString(*outcome.text));
         return;
     }
-    model_->SetDiameter(diameter);
+    model_->SetDiameter(outcome.diameter);
 }
 
 void ResultsPanel::SpeedButton1Click() {
@@ -121,8 +121,10 @@ void ResultsPanel::Action2Execute() {
 
 void ResultsPanel::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
-    if (event->type() == QEvent::LocaleChange)
-        model_->SetSeparator(common::DecimalSeparator());
+    if (event->type() == QEvent::LocaleChange) {
+        common::FollowWindowLocale(*this);
+        model_->SetSeparator(common::DecimalSeparator(*this));
+    }
     if (event->type() == QEvent::FontChange)
         FitToFont();
 }

@@ -2,6 +2,7 @@
 
 #include "ui_general_data_panel.h"
 #include "wizard/building_inputs.h"
+#include "wizard/clock.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -9,7 +10,7 @@
 GeneralDataPanel::GeneralDataPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::GeneralDataPanel>()) {
     ui->setupUi(this);
-    ui->Data->setDate(QDate::currentDate());
+    ui->Data->setDate(wizard::Today());
     ui->Oborud->addItem(QString::fromUtf8(wizard::OborudItem.data(), wizard::OborudItem.size()));
     ui->Oborud->setCurrentIndex(-1);
     ui->Oborud->clearEditText();

@@ -2,7 +2,6 @@
 
 #include "common/locale_format.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -43,13 +42,13 @@ void NumericSpin::SetState(const QString& text, double value) {
 
 void NumericSpin::stepBy(int steps) {
     const wizard::Stepped stepped =
-        wizard::Step(rules_, value_, steps, common::DecimalSeparator(QLocale()));
+        wizard::Step(rules_, value_, steps, common::DecimalSeparator(*this));
     SetValue(stepped.value);
     lineEdit()->setText(QString::fromStdString(stepped.text));
 }
 
 void NumericSpin::ExamineText(const QString& text) {
-    const char separator = common::DecimalSeparator(QLocale());
+    const char separator = common::DecimalSeparator(*this);
     const wizard::TextOutcome outcome = wizard::ExamineText(rules_, text.toStdString(), separator);
     if (!outcome.value)
         return;
@@ -77,7 +76,7 @@ void NumericSpin::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        QApplication::beep();
+        Beep();
         event->accept();
         return;
     default:
@@ -90,10 +89,10 @@ void NumericSpin::keyPressEvent(QKeyEvent* event) {
         QString kept = lineEdit()->text();
         if (lineEdit()->hasSelectedText())
             kept.remove(lineEdit()->selectionStart(), lineEdit()->selectedText().size());
-        const char separator = common::DecimalSeparator(QLocale());
+        const char separator = common::DecimalSeparator(*this);
         for (const char32_t c : typed.toUcs4()) {
             if (!wizard::AcceptsCharacter(rules_, kept.toStdString(), c, separator)) {
-                QApplication::beep();
+                Beep();
                 event->accept();
                 return;
             }

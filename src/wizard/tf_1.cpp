@@ -1,5 +1,6 @@
 #include "wizard/tf_1.h"
 
+#include "common/locale_format.h"
 #include "common/messages.h"
 #include "results/conclusion_panel.h"
 #include "ui_tf_1.h"
@@ -174,13 +175,14 @@ void TF_1::Label2Click() {
 }
 
 void TF_1::ApplyLocale() {
-    ui->Panel1->ApplyLocale(QLocale());
+    ui->Panel1->ApplyLocale(locale());
 }
 
 void TF_1::changeEvent(QEvent* event) {
     // The regional settings are read again when the system announces a change.
     if (event->type() == QEvent::LocaleChange && !testAttribute(Qt::WA_SetLocale)) {
         QLocale::setDefault(QLocale::system());
+        common::FollowWindowLocale(*this);
         ApplyLocale();
     }
     QWidget::changeEvent(event);

@@ -6,6 +6,7 @@
 #include "results/results_panel.h"
 #include "ui_tf_1.h"
 #include "wizard/building_panel.h"
+#include "wizard/clock.h"
 #include "wizard/command_icons.h"
 #include "wizard/general_data_panel.h"
 #include "wizard/inspection_file.h"
@@ -74,8 +75,8 @@ QString ChooseWithFileDialog(QWidget* parent, TF_1::FileChoice choice, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
-protocol::InspectionDate Today() {
-    const QDate today = QDate::currentDate();
+protocol::InspectionDate TodayDate() {
+    const QDate today = wizard::Today();
     return {today.day(), today.month(), today.year()};
 }
 
@@ -245,14 +246,14 @@ bool TF_1::OpenInspectionFile(const QString& path) {
 void TF_1::NewInspection() {
     if (!MayLeaveInspection())
         return;
-    ShowInspection(wizard::NewInspection(Today()));
+    ShowInspection(wizard::NewInspection(TodayDate()));
     saved_ = CurrentInspection();
     SetSavedState({});
 }
 
 void TF_1::ShowRestored(const wizard::Inspection& inspection) {
     ShowInspection(inspection);
-    saved_ = wizard::NewInspection(Today());
+    saved_ = wizard::NewInspection(TodayDate());
     file_.clear();
     UpdateTitle();
     setWindowModified(HasUnsavedChanges());

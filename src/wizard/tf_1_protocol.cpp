@@ -50,7 +50,7 @@ void TF_1::GenerateProtocol() {
     data.Dnas = Panel3()->DnasText().toStdString();
     data.results = protocol::ResultRows(Panel3()->Grid());
     data.Memo1 = Panel4()->Conclusion().toStdString();
-    data.separator = common::DecimalSeparator(locale());
+    data.separator = common::DecimalSeparator(*this);
 
     const QString folder = documentFolder_.isEmpty() ? QDir::tempPath() : documentFolder_;
     // Qt names no temporary folder when the one set for the session does not exist; the

@@ -123,5 +123,75 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"Fifteen", 15, 16, 14}, StepCase{"Seventeen", 17, 18, 16}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What may stand in the field while typing: digits, signs and the locale's separator.
+struct CharacterCase {
+    const char* name;
+    char32_t character;
+    char separator;
+    bool accepted;
+};
+
+class DiameterCharacters : public testing::TestWithParam<CharacterCase> {};
+
+TEST_P(DiameterCharacters, TakesDigitsSignsAndTheSeparator) {
+    const CharacterCase& c = GetParam();
+    EXPECT_EQ(AcceptsDiameterCharacter(c.character, c.separator), c.accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nozzle, DiameterCharacters,
+    testing::Values(CharacterCase{"Zero", U'0', ',', true}, CharacterCase{"Nine", U'9', ',', true},
+                    CharacterCase{"Plus", U'+', ',', true}, CharacterCase{"Minus", U'-', ',', true},
+                    CharacterCase{"CommaInCommaLocale", U',', ',', true},
+                    CharacterCase{"PointInPointLocale", U'.', '.', true},
+                    CharacterCase{"PointInCommaLocale", U'.', ',', false},
+                    CharacterCase{"CommaInPointLocale", U',', '.', false},
+                    CharacterCase{"Letter", U'a', ',', false},
+                    CharacterCase{"Exponent", U'e', ',', false},
+                    CharacterCase{"Cyrillic", U'б', ',', false},
+                    CharacterCase{"Blank", U' ', ',', false},
+                    CharacterCase{"Enter", U'\r', ',', false},
+                    // Only the digits the core reads: no flow could come of another script's.
+                    CharacterCase{"ArabicIndicFive", U'\u0665', ',', false},
+                    CharacterCase{"FullwidthFive", U'\uFF15', ',', false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What a change of the text leaves: the diameter the flows take, and a snapped text.
+struct ExamineCase {
+    const char* name;
+    const char* text;
+    std::optional<int> diameter;
+    std::optional<std::string> rewritten;
+};
+
+class DiameterExamined : public testing::TestWithParam<ExamineCase> {};
+
+TEST_P(DiameterExamined, SnapsInBetweenDiametersWhileTyping) {
+    const ExamineCase& c = GetParam();
+    const DiameterOutcome outcome = ExamineDiameterText(c.text);
+    EXPECT_EQ(outcome.diameter, c.diameter);
+    EXPECT_EQ(outcome.text, c.rewritten);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nozzle, DiameterExamined,
+    testing::Values(
+        ExamineCase{"TableDiameter", "13", 13, std::nullopt},
+        ExamineCase{"Lowest", "4", 4, std::nullopt}, ExamineCase{"Highest", "18", 18, std::nullopt},
+        ExamineCase{"FiveSnapsDown", "5", 4, "4"}, ExamineCase{"SevenSnapsDown", "7", 6, "6"},
+        ExamineCase{"EightSnapsUp", "8", 9, "9"}, ExamineCase{"ElevenSnapsDown", "11", 10, "10"},
+        ExamineCase{"FifteenSnapsDown", "15", 14, "14"},
+        ExamineCase{"SeventeenSnapsDown", "17", 16, "16"},
+        ExamineCase{"SignedInBetween", "+7", 6, "6"},
+        ExamineCase{"LeadingZeroInBetween", "07", 6, "6"},
+        // Not yet a diameter: no flow, and the text stands as typed.
+        ExamineCase{"FirstKeyOfTwelve", "1", std::nullopt, std::nullopt},
+        ExamineCase{"Empty", "", std::nullopt, std::nullopt},
+        ExamineCase{"SignOnly", "-", std::nullopt, std::nullopt},
+        ExamineCase{"AboveRange", "19", std::nullopt, std::nullopt},
+        ExamineCase{"Negative", "-7", std::nullopt, std::nullopt},
+        ExamineCase{"Fraction", "12,5", std::nullopt, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace results

@@ -5,6 +5,7 @@
 // window shows or opens is recorded instead of waiting for a click.
 #include "common/messages.h"
 #include "protocol/tf_progress.h"
+#include "wizard/clock.h"
 #include "wizard/tf_1.h"
 
 #include <QAbstractItemModel>
@@ -38,7 +39,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 class MainWindowFixture : public ::testing::Test {
 protected:
+    // The day every main window of the tests starts on.
+    static inline const QDate Today{2024, 3, 5};
+
     void SetUp() override {
+        previousClock_ = wizard::SetClock([] { return Today; });
         previousFailure_ =
             common::SetFailureSink([this](const QString& text) { failures_ << text; });
         previousRefusal_ =
@@ -72,6 +77,7 @@ protected:
         window_.reset();
         common::SetFailureSink(std::move(previousFailure_));
         common::SetRefusalSink(std::move(previousRefusal_));
+        wizard::SetClock(std::move(previousClock_));
     }
 
     template <class W = QWidget> W* Find(const char* name) const {
@@ -125,4 +131,5 @@ protected:
 private:
     common::MessageSink previousFailure_;
     common::MessageSink previousRefusal_;
+    wizard::Clock previousClock_;
 };

@@ -1,3 +1,4 @@
+#include "wizard/numeric_spin.h"
 #include "wizard_fixture.h"
 
 #include <QCheckBox>
@@ -333,6 +334,22 @@ TEST_F(Step2, EnterInSpinPressesNothing) {
     QTest::keyClick(Find("NumEtazh"), Qt::Key_Return);
     EXPECT_EQ(SpinText("NumEtazh"), "16");
     EXPECT_EQ(Step(), 2);
+}
+
+// A refused key is heard: a character that is no part of a number, and Enter.
+TEST_F(Step2, RefusedKeysBeepInBothNumberFields) {
+    ChooseType("Uprava");
+    for (const char* name : {"NumEtazh", "V"}) {
+        int beeps = 0;
+        Find<NumericSpin>(name)->SetBeeper([&beeps] { ++beeps; });
+        TypeIntoSpin(name, "12");
+        EXPECT_EQ(beeps, 0) << name;
+        TypeIntoSpin(name, "1x2");
+        EXPECT_EQ(beeps, 1) << name;
+        QTest::keyClick(Find(name), Qt::Key_Return);
+        EXPECT_EQ(beeps, 2) << name;
+        EXPECT_EQ(SpinText(name), "12") << name;
+    }
 }
 
 TEST_F(Step2, SpinButtonStepsOnRelease) {

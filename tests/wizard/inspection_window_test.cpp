@@ -18,11 +18,6 @@
 
 namespace {
 
-protocol::InspectionDate Today() {
-    const QDate today = QDate::currentDate();
-    return {today.day(), today.month(), today.year()};
-}
-
 void Paste(QWidget* widget, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
     widget->setFocus();
@@ -31,6 +26,11 @@ void Paste(QWidget* widget, const QString& text) {
 
 class InspectionWindow : public WizardFixture {
 protected:
+    // The day the fixture's clock gives every window.
+    static protocol::InspectionDate StartDate() {
+        return {Today.day(), Today.month(), Today.year()};
+    }
+
     QString PathOf(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -95,7 +95,7 @@ TEST_P(WindowRoundTrip, SavedAndReopenedGivesTheSameWindow) {
     SaveAs(path);
     ASSERT_TRUE(QFile::exists(path));
     Press(Qt::Key_N);
-    EXPECT_TRUE(window_->CurrentInspection() == wizard::NewInspection(Today()));
+    EXPECT_TRUE(window_->CurrentInspection() == wizard::NewInspection(StartDate()));
     Open(path);
 
     EXPECT_TRUE(failures_.isEmpty()) << failures_.join(u'\n').toStdString();
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // 10 000 rows are opened from a file, saved again through the window and reopened.
 TEST_F(InspectionWindow, TenThousandRowsComeBackWhole) {
-    wizard::Inspection big = wizard::NewInspection(Today());
+    wizard::Inspection big = wizard::NewInspection(StartDate());
     big.step = wizard::WizardStep::Results;
     big.building.type = requirement::BuildingType::Zhiloe;
     big.requirement = {1, 2.5};
@@ -268,7 +268,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 }
 
 TEST_P(BadFileInWindow, IsNamedAndLeavesTheWindowAsItWas) {
-    wizard::Inspection good = wizard::NewInspection(Today());
+    wizard::Inspection good = wizard::NewInspection(StartDate());
     good.step = wizard::WizardStep::Building;
     good.building.type = requirement::BuildingType::Zhiloe;
     const QString path = PathOf(QStringLiteral("плохая.naporis"));
@@ -363,7 +363,7 @@ class LeavingInspection : public InspectionWindow,
 TEST_P(LeavingInspection, AsksOnlyAboutUnsavedEntries) {
     const LeaveCase& c = GetParam();
     const QString other = PathOf(QStringLiteral("другая.naporis"));
-    wizard::Inspection otherInspection = wizard::NewInspection(Today());
+    wizard::Inspection otherInspection = wizard::NewInspection(StartDate());
     otherInspection.general.Mesto = "Другой город";
     wizard::SaveInspectionFile(wizard::PathFromUtf8(other.toStdString()), otherInspection);
     const QString mine = PathOf(QStringLiteral("моя.naporis"));
@@ -398,8 +398,9 @@ TEST_P(LeavingInspection, AsksOnlyAboutUnsavedEntries) {
     if (closing) {
         EXPECT_EQ(window_->isVisible(), !c.left);
     } else if (c.left) {
-        EXPECT_TRUE(window_->CurrentInspection() ==
-                    (c.leave == Leave::Open ? otherInspection : wizard::NewInspection(Today())));
+        EXPECT_TRUE(
+            window_->CurrentInspection() ==
+            (c.leave == Leave::Open ? otherInspection : wizard::NewInspection(StartDate())));
     }
     if (!c.left)
         EXPECT_TRUE(window_->CurrentInspection() == entered);
@@ -509,7 +510,7 @@ TEST_F(InspectionWindow, FirstSaveProposesAddressAndDate) {
     const QString folder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
     EXPECT_EQ(proposals_.front(),
               QDir(folder).filePath(QStringLiteral("ул. Ленина, 5 2 ") +
-                                    QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) +
+                                    Today.toString(QStringLiteral("dd.MM.yyyy")) +
                                     QStringLiteral(".naporis")));
 }
 
