@@ -7,8 +7,10 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <cstdio>
+#include <algorithm>
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,15 +36,30 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 
 #ifdef _WIN32
 
+// The wide-character calls: a path is never narrowed to the ANSI code page.
 void WriteAndFlush(const std::filesystem::path& file, std::string_view bytes) {
-    FILE* f = _wfopen(file.c_str(), L"wbx");
-    if (!f)
+    const int fd = _wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                          _S_IREAD | _S_IWRITE);
+    if (fd < 0)
         Fail(errno, "create");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() &&
-                         std::fflush(f) == 0 && _commit(_fileno(f)) == 0;
-    const int error = errno;
-    if (std::fclose(f) != 0 || !written)
-        Fail(written ? errno : error, "write");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t chunk = std::min<std::size_t>(bytes.size() - done, 1 << 30);
+        const int n = _write(fd, bytes.data() + done, static_cast<unsigned>(chunk));
+        if (n <= 0) {
+            const int error = n < 0 ? errno : EIO;
+            _close(fd);
+            Fail(error, "write");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (_commit(fd) != 0) {
+        const int error = errno;
+        _close(fd);
+        Fail(error, "commit");
+    }
+    if (_close(fd) != 0)
+        Fail(errno, "close");
 }
 
 void SyncFolder(const std::filesystem::path&) {}
