@@ -3,13 +3,16 @@
 // DocumentError; nothing else may escape. Or the whole protocol composed from any typed
 // texts, grid cells, diameter text, flow and date. The saved package always opens with libzip,
 // every part parses with pugixml, carries only characters XML allows, and keeps the structure a
-// word processor needs (every cell and the body end with a paragraph).
+// word processor needs (every cell and the body end with a paragraph); and every text written
+// (after cleaning) is in document.xml, in the order it was written.
 #include "fuzz_check.h"
+#include "protocol/clean_text.h"
 #include "protocol/document.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -20,6 +23,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <zip.h>
 
 namespace {
@@ -85,7 +89,53 @@ void CheckDocumentStructure(const pugi::xml_document& xml) {
     }
 }
 
-void CheckPackage(const std::string& bytes) {
+// The document's text in document order: the texts of every run, with a line break for each
+// tab, break and paragraph end.
+void AppendText(const pugi::xml_node& node, std::string& text) {
+    for (const pugi::xml_node& child : node.children()) {
+        const std::string_view name = child.name();
+        if (name == "w:t") {
+            text += child.text().get();
+        } else if (name == "w:tab" || name == "w:br") {
+            text += '\n';
+        } else {
+            AppendText(child, text);
+            if (name == "w:p") {
+                text += '\n';
+            }
+        }
+    }
+}
+
+// Each written text, cleaned and cut at its line breaks and tabs, stands in the document after
+// the texts written before it: a writer that dropped, reordered or mangled a text fails here.
+void CheckTextsInOrder(const std::string& documentXml, const std::vector<std::string>& written) {
+    pugi::xml_document xml;
+    FUZZ_CHECK(xml.load_buffer(documentXml.data(), documentXml.size(),
+                               pugi::parse_default | pugi::parse_ws_pcdata),
+               "document.xml parses with its blank texts");
+    std::string text;
+    AppendText(xml, text);
+    std::size_t from = 0;
+    for (const std::string& one : written) {
+        const std::string clean = protocol::CleanText(one);
+        std::size_t start = 0;
+        while (start <= clean.size()) {
+            const std::size_t end = std::min(clean.find_first_of("\r\n\t", start), clean.size());
+            const std::string_view piece(clean.data() + start, end - start);
+            if (!piece.empty()) {
+                const std::size_t found = text.find(piece, from);
+                FUZZ_CHECK(found != std::string::npos,
+                           "every written text is in document.xml, in the order written");
+                from = found + piece.size();
+            }
+            start = end + 1;
+        }
+    }
+}
+
+// Returns word/document.xml.
+std::string CheckPackage(const std::string& bytes) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
@@ -97,6 +147,7 @@ void CheckPackage(const std::string& bytes) {
     FUZZ_CHECK(archive, "the package opens with libzip");
     std::unique_ptr<zip_t, decltype(&zip_discard)> open(archive, zip_discard);
 
+    std::string documentXml;
     bool sawDocument = false;
     const zip_int64_t entries = zip_get_num_entries(archive, 0);
     FUZZ_CHECK(entries >= 3, "the package holds its parts");
@@ -117,10 +168,12 @@ void CheckPackage(const std::string& bytes) {
         CheckNodes(xml);
         if (std::string_view(stat.name) == "word/document.xml") {
             sawDocument = true;
+            documentXml = content;
             CheckDocumentStructure(xml);
         }
     }
     FUZZ_CHECK(sawDocument, "the package holds word/document.xml");
+    return documentXml;
 }
 
 // Any bytes, or long lines and runs of line breaks built from them.
@@ -229,7 +282,14 @@ void ComposeProtocol(FuzzedDataProvider& input) {
         return;
     }
     FUZZ_CHECK(saved.has_value(), "the composed protocol is shown");
-    CheckPackage(*saved);
+    // The typed texts in the order the protocol prints them.
+    std::vector<std::string> written{data.general.Mesto,   data.general.MestoProverki,
+                                     data.general.ObjName, data.general.NameOrg,
+                                     data.general.Oborud,  data.Dnas};
+    for (const protocol::ResultRow& row : data.results)
+        written.insert(written.end(), row.begin(), row.end());
+    written.push_back(data.Memo1);
+    CheckTextsInOrder(CheckPackage(*saved), written);
 }
 
 } // namespace
@@ -245,6 +305,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         [&saved](const protocol::Document& shown) { saved = protocol::DocxPackage(shown); });
 
     document.NewWordDocument();
+    // Paragraphs go to the end of the document, so they stand in the order they were written.
+    // (A cell's text may be written over by a later one, so cells are checked through the
+    // composed protocol above.)
+    std::vector<std::string> paragraphs;
     const int operations = input.ConsumeIntegralInRange(0, 40);
     for (int i = 0; i < operations && input.remaining_bytes() > 0; ++i) {
         try {
@@ -254,6 +318,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const Formatting f = AnyFormatting(input);
                 document.AppendParagraph(text, f.fontName, f.bold, f.italic, f.strikeThrough,
                                          f.underline, f.size, f.alignment);
+                paragraphs.push_back(text);
                 break;
             }
             case 1:
@@ -288,6 +353,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     document.ShowWordDocument();
     document.ReleaseWord();
     FUZZ_CHECK(saved.has_value(), "showing the document saves it");
-    CheckPackage(*saved);
+    CheckTextsInOrder(CheckPackage(*saved), paragraphs);
     return 0;
 }

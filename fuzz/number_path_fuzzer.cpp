@@ -1,17 +1,25 @@
 // The way a typed pressure becomes a flow text: NormalizeNumber, the conversion, the discharge
 // table and FormatFlow, with either separator and any diameter byte; then the same text
 // through the grid's row rule. A flow text is "err" or a plain number with at most two
-// decimals, never anything else.
+// decimals, never anything else, and it is the text an independent reference computes: its
+// own reading of the typed number, the table as typed in tests/results/discharge_nodes.txt,
+// the interpolation and the rounding to hundredths.
 #include "fuzz_check.h"
 #include "results/discharge.h"
 #include "results/results_grid.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -65,7 +73,111 @@ std::string FlowText(std::string_view pressureText, int diameter, char separator
 
 constexpr std::array<double, 4> JetFlows{0, 1.5, 2.5, 5.0};
 
+// ---- The reference: written apart from the code under test. ----
+
+// The typed table: per row the pressure, then the flows of the nine table diameters.
+constexpr std::array<int, 9> ReferenceDiameters{4, 6, 9, 10, 12, 13, 14, 16, 18};
+std::vector<std::array<double, 10>> ReferenceTable;
+
+void ReadReferenceTable() {
+    std::ifstream file(NAPORIS_DISCHARGE_NODES);
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        std::istringstream fields(line);
+        std::array<double, 10> row{};
+        for (double& value : row) {
+            std::string field;
+            fields >> field;
+            value = std::strtod(field.c_str(), nullptr);
+        }
+        ReferenceTable.push_back(row);
+    }
+    FUZZ_CHECK(ReferenceTable.size() == 26, "the typed discharge table has its 26 rows");
+}
+
+// A typed pressure as the grid reads it: digits with at most one "," or "." (a text of
+// nothing but one separator reads 0, an empty text 0); anything else is no number.
+std::optional<double> ReferencePressure(std::string_view typed) {
+    std::string plain;
+    int separators = 0;
+    for (const char c : typed) {
+        if (c == ',' || c == '.') {
+            ++separators;
+            plain += '.';
+        } else if (IsDigit(c)) {
+            plain += c;
+        } else {
+            return 0.0; // NormalizeNumber gives up: "0"
+        }
+    }
+    if (separators > 1) {
+        return std::nullopt;
+    }
+    if (plain.find_first_of("0123456789") == std::string::npos) {
+        return 0.0;
+    }
+    return std::strtod(plain.c_str(), nullptr);
+}
+
+// Hundredths rounded to nearest, ties to even, from the hundredfold in extended precision;
+// written as a plain decimal without trailing zeros.
+std::string ReferenceText(double flow, char separator) {
+    const long long n = std::llrintl(static_cast<long double>(flow) * 100.0L);
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%lld", n < 0 ? -n : n);
+    std::string text(digits);
+    while (text.size() < 3) {
+        text.insert(text.begin(), '0');
+    }
+    std::string whole = text.substr(0, text.size() - 2);
+    std::string hundredths = text.substr(text.size() - 2);
+    while (!hundredths.empty() && hundredths.back() == '0') {
+        hundredths.pop_back();
+    }
+    std::string result = (n < 0 ? "-" : "") + whole;
+    if (!hundredths.empty()) {
+        result += separator + hundredths;
+    }
+    return result;
+}
+
+std::string ReferenceFlowText(std::string_view typed, int diameter, char separator) {
+    const std::optional<double> pressure = ReferencePressure(typed);
+    if (!pressure || !(*pressure >= 0.5 && *pressure <= 16)) {
+        return "err";
+    }
+    std::size_t column = 0;
+    for (std::size_t d = 0; d < ReferenceDiameters.size(); ++d) {
+        if (ReferenceDiameters[d] == diameter) {
+            column = d + 1;
+        }
+    }
+    if (column == 0) {
+        return "err";
+    }
+    const long double p = *pressure;
+    double flow = ReferenceTable.back()[column];
+    for (std::size_t r = 0; r + 1 < ReferenceTable.size(); ++r) {
+        const long double lo = ReferenceTable[r][0];
+        const long double hi = ReferenceTable[r + 1][0];
+        if (p >= lo && p < hi) {
+            const long double flo = ReferenceTable[r][column];
+            const long double fhi = ReferenceTable[r + 1][column];
+            flow = static_cast<double>(flo + ((fhi - flo) * (p - lo)) / (hi - lo));
+            break;
+        }
+    }
+    return ReferenceText(flow, separator);
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    ReadReferenceTable();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
@@ -79,6 +191,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = FlowText(pressureText, diameter, separator);
     FUZZ_CHECK(text == "err" || IsFlowNumber(text, separator),
                "a flow text is err or a number with at most two decimals");
+    FUZZ_CHECK(text == ReferenceFlowText(pressureText, diameter, separator),
+               "the flow text is the reference's");
 
     // The grid's row rule must show the same text and a verdict of its own two words.
     results::ResultsGrid grid;

@@ -78,10 +78,18 @@ std::optional<Requirement> Industrial(const BuildingParameters& p) {
 
 } // namespace
 
-DegreeGroup GroupOfDegree(std::optional<int> degree) {
-    if (!degree || *degree < 0 || *degree >= DegreeCount)
+std::optional<Degree> DegreeAt(int position) {
+    if (position < 0 || position >= DegreeCount)
+        return std::nullopt;
+    return static_cast<Degree>(position);
+}
+
+DegreeGroup GroupOfDegree(std::optional<Degree> degree) {
+    if (!degree)
         return DegreeGroup::None;
-    return *degree == 0 || *degree == 1 || *degree == 3 ? DegreeGroup::First : DegreeGroup::Second;
+    return degree == Degree::I || degree == Degree::II || degree == Degree::IIIa
+               ? DegreeGroup::First
+               : DegreeGroup::Second;
 }
 
 double RoundHalfEven(double volume) {

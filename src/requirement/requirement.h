@@ -18,12 +18,17 @@ enum class BuildingType {
     Proisv,    // "Производственное или складское здание"
 };
 
-// Positions of the fire-resistance degree list "I", "II", "III", "IIIа", "IIIб", "IV", "IVа", "VI".
+// The fire-resistance degrees, in the order of their list "I", "II", "III", "IIIа", "IIIб",
+// "IV", "IVа", "VI".
+enum class Degree { I, II, III, IIIa, IIIb, IV, IVa, VI };
 inline constexpr int DegreeCount = 8;
+
+// The degree at a position of the list; none for a position off it (-1: nothing selected).
+std::optional<Degree> DegreeAt(int position);
 
 // The degrees fall into two groups: "I", "II", "IIIа" (group 1) and the rest (group 2).
 enum class DegreeGroup { None, First, Second };
-DegreeGroup GroupOfDegree(std::optional<int> degree);
+DegreeGroup GroupOfDegree(std::optional<Degree> degree);
 
 // The one category text that raises the flow of a group-2 industrial building: the Cyrillic
 // capital "В".
@@ -37,8 +42,8 @@ struct BuildingParameters {
     bool ZalLudOtd = false;
     bool Oborud38 = false;
     bool H50 = false;
-    std::optional<int> degree; // selected position of stepogn, none when text was typed
-    std::string category;      // displayed text of rategoriya (UTF-8)
+    std::optional<Degree> degree; // selected in stepogn, none when text was typed
+    std::string category;         // displayed text of rategoriya (UTF-8)
 };
 
 struct Requirement {

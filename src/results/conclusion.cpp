@@ -1,5 +1,7 @@
 #include "results/conclusion.h"
 
+#include "common/utf8.h"
+
 namespace results {
 
 namespace {
@@ -15,10 +17,6 @@ constexpr std::string_view CompliantEnding =
     " СООТВЕТСТВУЕТ требованиям СНиП 2.04.01-85* \"Внутренний водопровод и канализация "
     "зданий\".";
 
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 } // namespace
 
 std::string BlankLastChar(std::string list) {
@@ -26,11 +24,7 @@ std::string BlankLastChar(std::string list) {
         return list;
     }
     // The last character, not its last byte: a Cyrillic letter is two bytes in UTF-8.
-    std::size_t start = list.size() - 1;
-    while (start > 0 && IsContinuationByte(list[start])) {
-        --start;
-    }
-    list.resize(start);
+    list.resize(common::LastCharacterStart(list));
     list.push_back(' ');
     return list;
 }

@@ -1,17 +1,20 @@
 #include "wizard/building_inputs.h"
 
+#include "common/utf8.h"
+
 #include <algorithm>
 
 namespace wizard {
 
 using requirement::BuildingType;
 
-ParamPanels VisibleParamPanels(BuildingType type, std::optional<int> degree) {
+ParamPanels VisibleParamPanels(BuildingType type, std::optional<requirement::Degree> degree) {
+    using requirement::Degree;
     const bool zhiloe = type == BuildingType::Zhiloe;
     const bool proisv = type == BuildingType::Proisv;
     const bool administr = type == BuildingType::Administr;
     const bool publicBuilding = type == BuildingType::Uprava || type == BuildingType::Obshaga;
-    const bool stal = degree == 3 || degree == 6; // "IIIа", "IVа"
+    const bool stal = degree == Degree::IIIa || degree == Degree::IVa;
     return {
         .PanelStepen = proisv,
         .PanelEtazh = zhiloe || publicBuilding || administr,
@@ -21,11 +24,12 @@ ParamPanels VisibleParamPanels(BuildingType type, std::optional<int> degree) {
         .PanelRukav = zhiloe,
         .PanelZal = type != BuildingType::None,
         .PanelStal = stal,
-        .PanelGorMat = degree == 6,
+        .PanelGorMat = degree == Degree::IVa,
     };
 }
 
-std::optional<std::array<std::string_view, 3>> CategoryItemsForDegree(std::optional<int> degree) {
+std::optional<std::array<std::string_view, 3>>
+CategoryItemsForDegree(std::optional<requirement::Degree> degree) {
     switch (requirement::GroupOfDegree(degree)) {
     case requirement::DegreeGroup::First:
         return CategoriesFirstGroup;
@@ -43,31 +47,9 @@ namespace {
 std::u32string Decode(std::string_view s) {
     std::u32string out;
     for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int length = b < 0x80           ? 1
-                     : (b >> 5) == 0x6  ? 2
-                     : (b >> 4) == 0xE  ? 3
-                     : (b >> 3) == 0x1E ? 4
-                                        : 0;
-        if (length == 0 || i + length > s.size()) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? b : b & (0x7F >> length);
-        bool ok = true;
-        for (int k = 1; k < length; ++k) {
-            const auto t = static_cast<unsigned char>(s[i + k]);
-            ok = ok && (t >> 6) == 0x2;
-            c = (c << 6) | (t & 0x3F);
-        }
-        if (!ok) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        out.push_back(c);
-        i += length;
+        const common::Utf8Step step = common::DecodeAt(s, i);
+        out.push_back(step.character.value_or(static_cast<unsigned char>(s[i])));
+        i += step.length;
     }
     return out;
 }

@@ -28,7 +28,8 @@ struct ParamPanels {
 };
 
 // PanelStal and PanelGorMat follow the degree list alone, whatever the type.
-ParamPanels VisibleParamPanels(requirement::BuildingType type, std::optional<int> degree);
+ParamPanels VisibleParamPanels(requirement::BuildingType type,
+                               std::optional<requirement::Degree> degree);
 
 inline constexpr std::array<std::string_view, requirement::DegreeCount> DegreeItems = {
     "I", "II", "III", "IIIа", "IIIб", "IV", "IVа", "VI"};
@@ -37,7 +38,8 @@ inline constexpr std::array<std::string_view, 3> CategoriesSecondGroup = {"В", 
 
 // The category items after the degree changed; none when no degree is selected, so the
 // list stays as it was.
-std::optional<std::array<std::string_view, 3>> CategoryItemsForDegree(std::optional<int> degree);
+std::optional<std::array<std::string_view, 3>>
+CategoryItemsForDegree(std::optional<requirement::Degree> degree);
 
 inline constexpr std::string_view OborudItem = "Ствол-водомер с манометром HPS";
 

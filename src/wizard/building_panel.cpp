@@ -146,9 +146,8 @@ void BuildingPanel::DegreeChanged() {
 }
 
 void BuildingPanel::stepognChange() {
-    const int index = ui->stepogn->currentIndex();
     const auto items =
-        wizard::CategoryItemsForDegree(index >= 0 ? std::optional<int>(index) : std::nullopt);
+        wizard::CategoryItemsForDegree(requirement::DegreeAt(ui->stepogn->currentIndex()));
     if (items)
         ui->rategoriya->Refill(Items(*items));
 }
@@ -168,8 +167,7 @@ requirement::BuildingParameters BuildingPanel::Parameters() const {
     p.ZalLudOtd = ui->ZalLudOtd->isChecked();
     p.Oborud38 = ui->Oborud38->isChecked();
     p.H50 = ui->H50->isChecked();
-    if (const int degree = ui->stepogn->currentIndex(); degree >= 0)
-        p.degree = degree;
+    p.degree = requirement::DegreeAt(ui->stepogn->currentIndex());
     p.category = ui->rategoriya->currentText().toStdString();
     return p;
 }

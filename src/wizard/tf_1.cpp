@@ -51,8 +51,7 @@ TF_1::TF_1(QWidget* parent)
     order << ui->Button1;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    setWindowTitle(Text(wizard::MainCaption));
-    setFixedSize(569, 535);
+    setWindowTitle(QString::fromStdString(wizard::MainCaption()));
     ui->Image1->setPixmap(wizard::FireCockPicture());
 
     QPalette blue = ui->Label2->palette();
@@ -92,10 +91,8 @@ void TF_1::SetAboutWindow(Tf_about* window) {
                 common::Guarded([this] { Label2Click(); }));
 }
 
+// The four panels share one place, the window its fixed size: both stand in the form.
 void TF_1::FormCreate() {
-    for (QWidget* panel : {static_cast<QWidget*>(ui->Panel1), static_cast<QWidget*>(ui->Panel2),
-                           static_cast<QWidget*>(ui->Panel3), static_cast<QWidget*>(ui->Panel4)})
-        panel->move(64, 8);
     ApplyLocale();
 }
 

@@ -28,6 +28,7 @@ Tf_about::Tf_about(QWidget* parent)
     title.setPixelSize(13);
     title.setBold(true);
     ui->Label1->setFont(title);
+    ui->Label2->setText(QString::fromStdString(wizard::VersionLine()));
     ui->Label3->setText(Text(wizard::MakerNotice));
     ui->Label7->setText(Text(wizard::MakerAddress));
     QFont link = ui->Label7->font();

@@ -14,8 +14,8 @@ namespace {
 
 using T = BuildingType;
 
-// Degree positions of the list "I", "II", "III", "IIIа", "IIIб", "IV", "IVа", "VI".
-constexpr int I = 0, II = 1, III = 2, IIIa = 3, IIIb = 4, IV = 5, IVa = 6, VI = 7;
+constexpr Degree I = Degree::I, II = Degree::II, III = Degree::III, IIIa = Degree::IIIa,
+                 IIIb = Degree::IIIb, IV = Degree::IV, IVa = Degree::IVa, VI = Degree::VI;
 
 struct Building {
     BuildingParameters p;
@@ -26,7 +26,9 @@ struct Building {
     Building& Hall() { return p.ZalLudOtd = true, *this; }
     Building& Hose38() { return p.Oborud38 = true, *this; }
     Building& High() { return p.H50 = true, *this; }
-    Building& Degree(std::optional<int> d) { return p.degree = d, *this; }
+    Building& Degree(std::optional<requirement::Degree> d) { return p.degree = d, *this; }
+    // A position of the degree list, as the panel reads it.
+    Building& Position(int position) { return p.degree = DegreeAt(position), *this; }
     Building& Category(std::string c) { return p.category = std::move(c), *this; }
 };
 
@@ -250,9 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
                          {},
                          {0, 0.0}},
         UndeterminedCase{
-            "IndustrialDegreeOutOfList", Building(T::Proisv).Degree(8), {2, 5.0}, {0, 0.0}},
+            "IndustrialDegreeOutOfList", Building(T::Proisv).Position(8), {2, 5.0}, {0, 0.0}},
         UndeterminedCase{
-            "IndustrialNegativeDegree", Building(T::Proisv).Degree(-1), {2, 5.0}, {0, 0.0}}),
+            "IndustrialNegativeDegree", Building(T::Proisv).Position(-1), {2, 5.0}, {0, 0.0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalcRequirement, RepeatedForwardPressesWithoutDegreeNeverAccumulate) {
@@ -293,6 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"Huge", 1e20, 1e20}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// By the position selected in the list, as the panel reads it.
 struct GroupCase {
     const char* name;
     std::optional<int> degree;
@@ -303,18 +306,19 @@ struct GroupCase {
 class DegreeGroupTest : public ::testing::TestWithParam<GroupCase> {};
 
 TEST_P(DegreeGroupTest, SortsDegrees) {
-    EXPECT_EQ(GroupOfDegree(GetParam().degree), GetParam().group);
+    const std::optional<int> position = GetParam().degree;
+    EXPECT_EQ(GroupOfDegree(position ? DegreeAt(*position) : std::nullopt), GetParam().group);
 }
 
 INSTANTIATE_TEST_SUITE_P(Degrees, DegreeGroupTest,
-                         ::testing::Values(GroupCase{"I", I, DegreeGroup::First},
-                                           GroupCase{"II", II, DegreeGroup::First},
-                                           GroupCase{"III", III, DegreeGroup::Second},
-                                           GroupCase{"IIIa", IIIa, DegreeGroup::First},
-                                           GroupCase{"IIIb", IIIb, DegreeGroup::Second},
-                                           GroupCase{"IV", IV, DegreeGroup::Second},
-                                           GroupCase{"IVa", IVa, DegreeGroup::Second},
-                                           GroupCase{"VI", VI, DegreeGroup::Second},
+                         ::testing::Values(GroupCase{"I", 0, DegreeGroup::First},
+                                           GroupCase{"II", 1, DegreeGroup::First},
+                                           GroupCase{"III", 2, DegreeGroup::Second},
+                                           GroupCase{"IIIa", 3, DegreeGroup::First},
+                                           GroupCase{"IIIb", 4, DegreeGroup::Second},
+                                           GroupCase{"IV", 5, DegreeGroup::Second},
+                                           GroupCase{"IVa", 6, DegreeGroup::Second},
+                                           GroupCase{"VI", 7, DegreeGroup::Second},
                                            GroupCase{"None", std::nullopt, DegreeGroup::None},
                                            GroupCase{"PastTheList", 8, DegreeGroup::None},
                                            GroupCase{"Negative", -1, DegreeGroup::None}),

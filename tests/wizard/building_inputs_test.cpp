@@ -18,7 +18,7 @@ using requirement::BuildingType;
 struct VisibilityCase {
     const char* name;
     BuildingType type;
-    std::optional<int> degree;
+    std::optional<requirement::Degree> degree;
     ParamPanels visible;
     friend void PrintTo(const VisibilityCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -29,7 +29,9 @@ TEST_P(VisibilityTest, ShowsThePanelsThatMatter) {
     EXPECT_EQ(VisibleParamPanels(GetParam().type, GetParam().degree), GetParam().visible);
 }
 
-constexpr int I = 0, III = 2, IIIa = 3, IIIb = 4, IV = 5, IVa = 6;
+using requirement::Degree;
+constexpr Degree I = Degree::I, III = Degree::III, IIIa = Degree::IIIa, IIIb = Degree::IIIb,
+                 IV = Degree::IV, IVa = Degree::IVa;
 
 INSTANTIATE_TEST_SUITE_P(
     Types, VisibilityTest,
@@ -100,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct CategoryCase {
     const char* name;
-    std::optional<int> degree;
+    std::optional<requirement::Degree> degree;
     std::optional<std::array<std::string_view, 3>> items;
     friend void PrintTo(const CategoryCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -113,13 +115,13 @@ TEST_P(CategoryTest, RefillsByDegreeGroup) {
 
 INSTANTIATE_TEST_SUITE_P(Degrees, CategoryTest,
                          ::testing::Values(CategoryCase{"I", I, CategoriesFirstGroup},
-                                           CategoryCase{"II", 1, CategoriesFirstGroup},
+                                           CategoryCase{"II", Degree::II, CategoriesFirstGroup},
                                            CategoryCase{"III", III, CategoriesSecondGroup},
                                            CategoryCase{"IIIa", IIIa, CategoriesFirstGroup},
                                            CategoryCase{"IIIb", IIIb, CategoriesSecondGroup},
                                            CategoryCase{"IV", IV, CategoriesSecondGroup},
                                            CategoryCase{"IVa", IVa, CategoriesSecondGroup},
-                                           CategoryCase{"VI", 7, CategoriesSecondGroup},
+                                           CategoryCase{"VI", Degree::VI, CategoriesSecondGroup},
                                            CategoryCase{"NoneLeavesList", std::nullopt,
                                                         std::nullopt}),
                          [](const auto& info) { return std::string(info.param.name); });
