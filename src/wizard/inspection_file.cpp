@@ -1,5 +1,6 @@
 #include "wizard/inspection_file.h"
 
+#include "common/utf8.h"
 #include "wizard/atomic_file.h"
 
 #include <algorithm>
@@ -40,47 +41,12 @@ struct Problem : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The length of the UTF-8 sequence at text[i], 0 when it is not one.
-std::size_t SequenceLength(std::string_view text, std::size_t i, char32_t& code) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-        code = lead;
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(i + k) & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
 bool IsUtf8(std::string_view text) {
-    char32_t code = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(text, i, code);
-        if (length == 0)
+        const common::Utf8Step step = common::DecodeAt(text, i);
+        if (!step.character)
             return false;
-        i += length;
+        i += step.length;
     }
     return true;
 }
@@ -88,15 +54,15 @@ bool IsUtf8(std::string_view text) {
 // Whether an XML 1.0 attribute can carry the text (tab, line feed and carriage return go as
 // character references); anything else is written in hexadecimal instead.
 bool XmlCanCarry(std::string_view text) {
-    char32_t code = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(text, i, code);
-        if (length == 0)
+        const common::Utf8Step step = common::DecodeAt(text, i);
+        if (!step.character)
             return false;
+        const char32_t code = *step.character;
         if ((code < 0x20 && code != '\t' && code != '\n' && code != '\r') || code == 0xFFFE ||
             code == 0xFFFF)
             return false;
-        i += length;
+        i += step.length;
     }
     return true;
 }

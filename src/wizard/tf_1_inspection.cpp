@@ -321,7 +321,7 @@ void TF_1::SetSavedState(const QString& file) {
 }
 
 void TF_1::UpdateTitle() {
-    const QString caption = Text(wizard::MainCaption);
+    const QString caption = QString::fromStdString(wizard::MainCaption());
     if (file_.isEmpty()) {
         setWindowTitle(caption);
         return;
