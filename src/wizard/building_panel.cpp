@@ -91,7 +91,9 @@ wizard::BuildingState BuildingPanel::State() const {
     s.ZalLudOtd = p.ZalLudOtd;
     s.CheckBox6 = ui->CheckBox6->isChecked();
     s.CheckBox4 = ui->CheckBox4->isChecked();
-    s.degree = {ui->stepogn->currentText().toStdString(), p.degree};
+    const int degree = ui->stepogn->currentIndex();
+    s.degree = {ui->stepogn->currentText().toStdString(),
+                degree >= 0 ? std::optional<int>(degree) : std::nullopt};
     const int category = ui->rategoriya->currentIndex();
     s.category = {p.category, category >= 0 ? std::optional<int>(category) : std::nullopt};
     // The list holds one of the two groups; its first item tells which.

@@ -2,10 +2,9 @@
 
 #include "protocol/protocol_data.h"
 
-#include <optional>
-
 #include <QFrame>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class GeneralDataPanel;

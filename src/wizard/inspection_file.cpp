@@ -303,7 +303,7 @@ void ReadRows(pugi::xml_node results, int dataRows, results::ResultsGrid& grid) 
     }
 }
 
-Inspection Read(std::string_view bytes) {
+Inspection Read(std::string_view bytes, std::string& file) {
     if (bytes.empty())
         throw Problem("файл пуст");
     pugi::xml_document document;
@@ -332,6 +332,7 @@ Inspection Read(std::string_view bytes) {
         throw Problem("версия формата " + std::to_string(format) + " неизвестна");
 
     Inspection x = NewInspection({});
+    GetText(root, "file", file);
     int step = 1;
     GetInt(root, "step", step);
     if (step < 1 || step > 4)
@@ -400,7 +401,7 @@ Inspection Read(std::string_view bytes) {
 
 } // namespace
 
-std::string WriteInspection(const Inspection& x) {
+std::string WriteInspection(const Inspection& x, std::string_view file) {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
     declaration.append_attribute("version").set_value("1.0");
@@ -409,6 +410,8 @@ std::string WriteInspection(const Inspection& x) {
     pugi::xml_node root = document.append_child(RootName);
     PutInt(root, "version", InspectionFormat);
     PutInt(root, "step", static_cast<int>(x.step));
+    if (!file.empty())
+        PutText(root, "file", file);
 
     pugi::xml_node general = root.append_child("general");
     general.append_attribute("Data").set_value(DateText(x.general.date).c_str());
@@ -473,11 +476,13 @@ std::string WriteInspection(const Inspection& x) {
 
 InspectionRead ReadInspection(std::string_view bytes) {
     try {
-        return {Read(bytes), {}};
+        std::string file;
+        Inspection inspection = Read(bytes, file);
+        return {std::move(inspection), {}, std::move(file)};
     } catch (const Problem& problem) {
-        return {std::nullopt, problem.what()};
+        return {std::nullopt, problem.what(), {}};
     } catch (const std::bad_alloc&) {
-        return {std::nullopt, "не хватает памяти, чтобы прочитать файл"};
+        return {std::nullopt, "не хватает памяти, чтобы прочитать файл", {}};
     }
 }
 
@@ -485,15 +490,17 @@ InspectionRead LoadInspectionFile(const std::filesystem::path& path) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error)
-        return {std::nullopt, "файл не читается (" + Reason(error) + ")"};
+        return {std::nullopt, "файл не читается (" + Reason(error) + ")", {}};
     if (size > MaxInspectionFileSize)
-        return {std::nullopt, "файл слишком большой (" + std::to_string(size / (1024 * 1024)) +
-                                  " МБ); проверка занимает не больше " +
-                                  std::to_string(MaxInspectionFileSize / (1024 * 1024)) + " МБ"};
+        return {std::nullopt,
+                "файл слишком большой (" + std::to_string(size / (1024 * 1024)) +
+                    " МБ); проверка занимает не больше " +
+                    std::to_string(MaxInspectionFileSize / (1024 * 1024)) + " МБ",
+                {}};
     std::ifstream in(path, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        return {std::nullopt, "файл не читается"};
+        return {std::nullopt, "файл не читается", {}};
     return ReadInspection(bytes);
 }
 

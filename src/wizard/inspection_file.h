@@ -15,13 +15,16 @@ inline constexpr int InspectionFormat = 1;
 // Far more than 100 000 rows of long texts; a larger file is refused before it is read.
 inline constexpr std::uintmax_t MaxInspectionFileSize = 64 * 1024 * 1024;
 
-std::string WriteInspection(const Inspection& inspection);
+// `file`, given for a recovery file, names the file the inspection was last saved to or
+// opened from.
+std::string WriteInspection(const Inspection& inspection, std::string_view file = {});
 
 // Either the inspection or, in Russian, what is wrong with the file ("файл обрезан или
 // повреждён", "число этажей 99 вне пределов 1–25").
 struct InspectionRead {
     std::optional<Inspection> inspection;
     std::string problem;
+    std::string file; // what WriteInspection was given as `file`
 };
 InspectionRead ReadInspection(std::string_view bytes);
 

@@ -25,7 +25,7 @@ bool ResumeWork(TF_1& window, RecoveryFile& recovery, const QStringList& argumen
             recovery.Discard(left);
             continue;
         }
-        window.ShowRestored(*read.inspection);
+        window.ShowRestored(*read.inspection, QString::fromStdString(read.file));
         recovery.Adopt(left);
         restored = true;
         break;

@@ -84,8 +84,8 @@ public:
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     // Where unsaved entries are kept while there are any; none: nowhere.
     void SetRecoveryFile(RecoveryFile* recovery) { recovery_ = recovery; }
-    // After a restored inspection: unsaved, and kept on as the recovery file.
-    void ShowRestored(const wizard::Inspection& inspection);
+    // Shows a restored inspection, unsaved, with the file it belonged to, if any.
+    void ShowRestored(const wizard::Inspection& inspection, const QString& file);
     // How long after the last change the recovery file is written, and at most after the
     // first unsaved one while typing goes on.
     static constexpr int RecoveryDelayMs = 1000;

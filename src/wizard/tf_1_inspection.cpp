@@ -251,10 +251,14 @@ void TF_1::NewInspection() {
     SetSavedState({});
 }
 
-void TF_1::ShowRestored(const wizard::Inspection& inspection) {
+void TF_1::ShowRestored(const wizard::Inspection& inspection, const QString& file) {
     ShowInspection(inspection);
-    saved_ = wizard::NewInspection(TodayDate());
-    file_.clear();
+    // What is unsaved is measured against the file as it is on the disk now.
+    const wizard::InspectionRead saved =
+        file.isEmpty() ? wizard::InspectionRead{}
+                       : wizard::LoadInspectionFile(wizard::PathFromUtf8(file.toStdString()));
+    saved_ = saved.inspection ? *saved.inspection : wizard::NewInspection(TodayDate());
+    file_ = saved.inspection ? file : QString();
     UpdateTitle();
     setWindowModified(HasUnsavedChanges());
 }
@@ -305,7 +309,7 @@ void TF_1::CheckUnsaved() {
     if (!recovery_)
         return;
     if (unsaved)
-        recovery_->Write(wizard::WriteInspection(snapshot));
+        recovery_->Write(wizard::WriteInspection(snapshot, file_.toStdString()));
     else
         recovery_->Remove();
 }

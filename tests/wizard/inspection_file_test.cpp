@@ -112,6 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"LatestDate", [](Inspection& x) { x.general.date = LatestDate; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(InspectionFile, RecoveryFileNamesItsInspectionsFile) {
+    const std::string text = WriteInspection(OnStepThree(), "/home/инспектор/школа.naporis");
+    EXPECT_NE(text.find("file=\"/home/инспектор/школа.naporis\""), std::string::npos);
+    const InspectionRead read = ReadInspection(text);
+    ASSERT_TRUE(read.inspection) << read.problem;
+    EXPECT_EQ(read.file, "/home/инспектор/школа.naporis");
+    EXPECT_EQ(ReadInspection(WriteInspection(OnStepThree())).file, "");
+}
+
 TEST(InspectionFile, IsUtf8XmlThatNamesItsFormat) {
     const std::string text = WriteInspection(OnStepThree());
     EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u);

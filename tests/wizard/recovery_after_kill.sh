@@ -3,8 +3,9 @@
 # The real program on an X server of its own (Xvfb), driven with xdotool: it opens an
 # inspection on step 3 from its command line, pressures are typed into the grid and the last
 # one is still being typed when the program is killed with SIGKILL. Started again, it offers
-# the recovery file, restores it on "Да", and the restored inspection, saved under a new name
-# through the save dialog, holds every typed character.
+# the recovery file, restores it on "Да" (the title naming the opened file, modified), and the
+# restored inspection, saved under a new name through the save dialog, holds every typed
+# character.
 set -euo pipefail
 exe=$(realpath "$1")
 scratch=$2
@@ -84,7 +85,8 @@ question=$(window_of '^Напорис$') || fail "no offer to restore: $(cat "$s
 xdotool windowfocus --sync "$question"
 sleep 0.3
 xdotool key Return # "Да" is the default button
-main=$(window_of '^Напорис 0\.9$') || fail "no main window after restoring"
+# The restored entries belong to the file they were typed into, and are unsaved.
+main=$(window_of '^start\* — Напорис 0\.9$') || fail "no main window naming start, modified"
 xdotool windowfocus --sync "$main"
 sleep 0.5
 xdotool key ctrl+shift+s

@@ -142,6 +142,41 @@ TEST_F(Recovery, LeftFileIsOfferedAndRestored) {
     EXPECT_EQ(RecoveryFiles().size(), 1) << "the restored file stays until a save";
 }
 
+// Restored entries of an opened file belong to that file again: its name in the title, the
+// modified mark, and Ctrl+S saves there without a dialog.
+TEST_F(Recovery, RestoredEntriesKeepTheirFile) {
+    const QString path = QDir(folder_.path()).filePath(QStringLiteral("школа.naporis"));
+    wizard::SaveInspectionFile(wizard::PathFromUtf8(path.toStdString()),
+                               wizard::NewInspection({1, 2, 2025}));
+    StartRecovery();
+    ASSERT_TRUE(window_->OpenInspectionFile(path));
+    TypeAddress(QStringLiteral("ул. Ленина, 5"));
+    ASSERT_TRUE(RecoveryHolds(QStringLiteral("ул. Ленина, 5")));
+    window_->SetRecoveryFile(nullptr);
+    recovery_.reset();
+
+    TF_1 next;
+    StartRecovery();
+    next.SetRecoveryFile(recovery_.get());
+    QStringList chosen;
+    next.SetFileChooser([&](TF_1::FileChoice, const QString& proposed) {
+        chosen << proposed;
+        return QString();
+    });
+    ASSERT_TRUE(wizard::ResumeWork(next, *recovery_, {QStringLiteral("naporis")},
+                                   [](const QDateTime&) { return true; }));
+    EXPECT_EQ(next.windowTitle(), QStringLiteral("школа[*] — Напорис 0.9"));
+    EXPECT_TRUE(next.isWindowModified());
+    ASSERT_TRUE(next.SaveInspection());
+    EXPECT_TRUE(chosen.isEmpty());
+    const auto read = wizard::LoadInspectionFile(wizard::PathFromUtf8(path.toStdString()));
+    ASSERT_TRUE(read.inspection);
+    EXPECT_EQ(read.inspection->general.MestoProverki, "ул. Ленина, 5");
+    recovery_->Wait();
+    EXPECT_TRUE(RecoveryFiles().isEmpty());
+    next.SetRecoveryFile(nullptr);
+}
+
 TEST_F(Recovery, DeclinedFileIsRemoved) {
     {
         RecoveryFile left(Folder());
