@@ -1,6 +1,7 @@
 #include "common/messages.h"
 
 #include "common/failure_text.h"
+#include "common/qt_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ MessageSink& RefusalSink() {
 }
 
 QString Title() {
-    return QString::fromUtf8(ApplicationTitle.data(), ApplicationTitle.size());
+    return ToQString(ApplicationTitle);
 }
 
 } // namespace
@@ -60,12 +61,12 @@ void RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::bad_alloc&) {
-        ShowFailure(QString::fromUtf8(OutOfMemoryMessage.data(), OutOfMemoryMessage.size()));
+        ShowFailure(ToQString(OutOfMemoryMessage));
     } catch (const std::exception& e) {
         ShowFailure(QString::fromUtf8(e.what()));
     } catch (...) {
         // Nothing to quote: an empty box would tell the user nothing.
-        ShowFailure(QString::fromUtf8(UnknownFailureMessage.data(), UnknownFailureMessage.size()));
+        ShowFailure(ToQString(UnknownFailureMessage));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "results/diameter_spin_box.h"
 
 #include "common/locale_format.h"
+#include "common/qt_text.h"
 #include "results/nozzle.h"
 
 #include <QKeyEvent>
@@ -67,12 +68,8 @@ QAbstractSpinBox::StepEnabled DiameterSpinBox::stepEnabled() const {
 
 void DiameterSpinBox::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const QString typed = event->text();
-    // Shortcuts such as Ctrl+A carry a letter but type nothing.
-    const bool shortcut =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool refusedChar = !shortcut && !typed.isEmpty() && typed.at(0).isPrint() &&
-                             !results::AcceptsDiameterCharacter(typed.toUcs4().value(0),
+    const bool refusedChar = common::TypesCharacter(*event) &&
+                             !results::AcceptsDiameterCharacter(event->text().toUcs4().value(0),
                                                                 common::DecimalSeparator(*this));
     if (enter || refusedChar) {
         event->accept();

@@ -1,5 +1,6 @@
 #include "results/results_model.h"
 
+#include "common/qt_text.h"
 #include "results/nozzle.h"
 
 #include <algorithm>
@@ -60,8 +61,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
         return QString::number(GridRow(section));
     if (section < 0 || section >= results::ColumnCount)
         return {};
-    const std::string_view header = results::GridHeaders[static_cast<std::size_t>(section)];
-    return QString::fromUtf8(header.data(), static_cast<qsizetype>(header.size()));
+    return common::ToQString(results::GridHeaders[static_cast<std::size_t>(section)]);
 }
 
 void ResultsModel::Prepare(std::int32_t JetCount, double JetFlow) {

@@ -2,6 +2,7 @@
 
 #include "common/failure_text.h"
 #include "common/messages.h"
+#include "common/qt_text.h"
 
 #include <QFont>
 #include <QIcon>
@@ -29,8 +30,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 
 void ApplyApplicationLook(QApplication& app) {
     InitResources();
-    app.setApplicationName(
-        QString::fromUtf8(common::ApplicationTitle.data(), common::ApplicationTitle.size()));
+    app.setApplicationName(common::ToQString(common::ApplicationTitle));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(style);
     // Close to the 8-point sans serif the forms were laid out in: 11 pixels high.

@@ -1,6 +1,7 @@
 #include "wizard/building_panel.h"
 
 #include "common/messages.h"
+#include "common/qt_text.h"
 #include "ui_building_panel.h"
 #include "wizard/building_inputs.h"
 
@@ -12,7 +13,7 @@ namespace {
 QStringList Items(auto&& texts) {
     QStringList items;
     for (const std::string_view text : texts)
-        items << QString::fromUtf8(text.data(), text.size());
+        items << common::ToQString(text);
     return items;
 }
 

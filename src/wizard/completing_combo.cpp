@@ -1,5 +1,6 @@
 #include "wizard/completing_combo.h"
 
+#include "common/qt_text.h"
 #include "wizard/building_inputs.h"
 
 #include <QKeyEvent>
@@ -51,12 +52,9 @@ bool CompletingCombo::HandleKey(QKeyEvent* key) {
         emit TextEdited();
         return true;
     }
-    const bool command =
-        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QString typed = key->text();
-    if (typed.isEmpty() || !typed.at(0).isPrint() || command)
+    if (!common::TypesCharacter(*key))
         return false;
-    Complete(typed);
+    Complete(key->text());
     emit TextEdited();
     return true;
 }

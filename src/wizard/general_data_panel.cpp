@@ -1,5 +1,6 @@
 #include "wizard/general_data_panel.h"
 
+#include "common/qt_text.h"
 #include "ui_general_data_panel.h"
 #include "wizard/building_inputs.h"
 #include "wizard/clock.h"
@@ -11,7 +12,7 @@ GeneralDataPanel::GeneralDataPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::GeneralDataPanel>()) {
     ui->setupUi(this);
     ui->Data->setDate(wizard::Today());
-    ui->Oborud->addItem(QString::fromUtf8(wizard::OborudItem.data(), wizard::OborudItem.size()));
+    ui->Oborud->addItem(common::ToQString(wizard::OborudItem));
     ui->Oborud->setCurrentIndex(-1);
     ui->Oborud->clearEditText();
     ApplyLocale(QLocale());

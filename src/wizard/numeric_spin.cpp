@@ -1,6 +1,7 @@
 #include "wizard/numeric_spin.h"
 
 #include "common/locale_format.h"
+#include "common/qt_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -82,10 +83,8 @@ void NumericSpin::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    const QString typed = event->text();
-    const bool command =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!typed.isEmpty() && typed.at(0).isPrint() && !command) {
+    if (common::TypesCharacter(*event)) {
+        const QString typed = event->text();
         QString kept = lineEdit()->text();
         if (lineEdit()->hasSelectedText())
             kept.remove(lineEdit()->selectionStart(), lineEdit()->selectedText().size());

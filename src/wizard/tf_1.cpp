@@ -1,7 +1,9 @@
 #include "wizard/tf_1.h"
 
+#include "common/link_label.h"
 #include "common/locale_format.h"
 #include "common/messages.h"
+#include "common/qt_text.h"
 #include "results/conclusion_panel.h"
 #include "ui_tf_1.h"
 #include "wizard/application.h"
@@ -17,10 +19,6 @@
 #include <QScreen>
 
 namespace {
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), s.size());
-}
 
 // The focusable controls inside a panel, in the panel's own tab order.
 QList<QWidget*> TabStopsOf(QWidget* panel) {
@@ -54,10 +52,7 @@ TF_1::TF_1(QWidget* parent)
     setWindowTitle(QString::fromStdString(wizard::MainCaption()));
     ui->Image1->setPixmap(wizard::FireCockPicture());
 
-    QPalette blue = ui->Label2->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    ui->Label2->setPalette(blue);
-    ui->Label2->installEventFilter(this);
+    connect(ui->Label2, &LinkLabel::Clicked, this, common::Guarded([this] { Label2Click(); }));
 
     connect(ui->ButtonForward, &QPushButton::clicked, this,
             common::Guarded([this] { ButtonForwardClick(); }));
@@ -138,7 +133,7 @@ void TF_1::Navigate(wizard::Press press) {
         to->show();
         from->hide();
     }
-    ui->ButtonForward->setText(Text(transition.forwardCaption));
+    ui->ButtonForward->setText(common::ToQString(transition.forwardCaption));
     ui->ButtonBack->setEnabled(transition.backEnabled);
 }
 
@@ -168,7 +163,7 @@ void TF_1::Button1Click() {
 void TF_1::Label2Click() {
     // A failure to open the site is not reported.
     if (urlOpener_)
-        urlOpener_(QUrl(Text(wizard::MakerAddress)));
+        urlOpener_(QUrl(common::ToQString(wizard::MakerAddress)));
 }
 
 void TF_1::ApplyLocale() {
@@ -196,13 +191,4 @@ void TF_1::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
-}
-
-bool TF_1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        common::RunGuarded([this] { Label2Click(); });
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

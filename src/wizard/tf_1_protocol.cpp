@@ -1,5 +1,6 @@
 // The main window's "Отчет": the protocol of the inspection.
 #include "common/locale_format.h"
+#include "common/utf8_path.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
 #include "protocol/tf_progress.h"
@@ -31,14 +32,11 @@ private:
 };
 
 std::filesystem::path ToPath(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return common::PathFromUtf8(text.toStdString());
 }
 
 QString ToQString(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()),
-                             static_cast<qsizetype>(text.size()));
+    return QString::fromStdString(common::Utf8FromPath(path));
 }
 
 } // namespace

@@ -1,19 +1,13 @@
 #include "wizard/tf_about.h"
 
+#include "common/link_label.h"
+#include "common/qt_text.h"
 #include "ui_tf_about.h"
 #include "wizard/application.h"
 #include "wizard/maker.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-namespace {
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), s.size());
-}
-
-} // namespace
 
 Tf_about::Tf_about(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -29,18 +23,12 @@ Tf_about::Tf_about(QWidget* parent)
     title.setBold(true);
     ui->Label1->setFont(title);
     ui->Label2->setText(QString::fromStdString(wizard::VersionLine()));
-    ui->Label3->setText(Text(wizard::MakerNotice));
-    ui->Label7->setText(Text(wizard::MakerAddress));
-    QFont link = ui->Label7->font();
-    link.setUnderline(true);
-    ui->Label7->setFont(link);
-    QPalette blue = ui->Label7->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    ui->Label7->setPalette(blue);
-    for (QLabel* label :
-         {ui->Label1, ui->Label2, ui->Label3, ui->Label7, ui->Label4, ui->Label5, ui->Label6})
+    ui->Label3->setText(common::ToQString(wizard::MakerNotice));
+    ui->Label7->setText(common::ToQString(wizard::MakerAddress));
+    for (QLabel* label : std::initializer_list<QLabel*>{
+             ui->Label1, ui->Label2, ui->Label3, ui->Label7, ui->Label4, ui->Label5, ui->Label6})
         label->adjustSize();
-    ui->Label7->installEventFilter(this);
+    connect(ui->Label7, &LinkLabel::Clicked, this, &Tf_about::AddressClicked);
 
     ui->Button1->setFocus();
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::reject);
@@ -54,13 +42,4 @@ void Tf_about::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool Tf_about::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label7 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        emit AddressClicked();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

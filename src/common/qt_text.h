@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QKeyEvent>
+#include <QString>
+#include <string_view>
+
+namespace common {
+
+// A UTF-8 text of the core as Qt's.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Whether a key press types a printable character: shortcuts such as Ctrl+A carry a letter
+// but type nothing.
+inline bool TypesCharacter(const QKeyEvent& event) {
+    const QString typed = event.text();
+    const bool shortcut =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    return !shortcut && !typed.isEmpty() && typed.at(0).isPrint();
+}
+
+} // namespace common
