@@ -1,6 +1,7 @@
 #include "wizard/inspection_file.h"
 
 #include "common/utf8.h"
+#include "common/utf8_path.h"
 #include "wizard/atomic_file.h"
 
 #include <algorithm>
@@ -509,7 +510,8 @@ void SaveInspectionFile(const std::filesystem::path& path, const Inspection& ins
         WriteFileAtomically(path, WriteInspection(inspection));
     } catch (const std::system_error& error) {
         throw std::runtime_error("Не удалось сохранить проверку в файл «" +
-                                 Utf8FromPath(path.filename()) + "»: " + Reason(error.code()));
+                                 common::Utf8FromPath(path.filename()) +
+                                 "»: " + Reason(error.code()));
     }
 }
 
@@ -540,15 +542,6 @@ std::string SuggestedFileName(const Inspection& inspection) {
     std::array<char, 32> date{};
     std::snprintf(date.data(), date.size(), "%02d.%02d.%04d", d.day, d.month, d.year);
     return (name.empty() ? std::string("Проверка") : name) + " " + date.data() + ".naporis";
-}
-
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 } // namespace wizard

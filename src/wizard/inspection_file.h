@@ -43,8 +43,4 @@ std::string OpenFailureMessage(std::string_view fileName, std::string_view probl
 // "ул. Ленина, 5 10.12.2026.naporis", with what a file name may not hold replaced.
 std::string SuggestedFileName(const Inspection& inspection);
 
-// A path from UTF-8 text, wide on Windows: never through the narrow code page.
-std::filesystem::path PathFromUtf8(std::string_view utf8);
-std::string Utf8FromPath(const std::filesystem::path& path);
-
 } // namespace wizard

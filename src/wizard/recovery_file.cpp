@@ -1,5 +1,6 @@
 #include "wizard/recovery_file.h"
 
+#include "common/utf8_path.h"
 #include "wizard/atomic_file.h"
 #include "wizard/inspection_file.h"
 
@@ -73,7 +74,7 @@ QString LockPath(const QString& path) {
 }
 
 std::filesystem::path NativePath(const QString& path) {
-    return wizard::PathFromUtf8(path.toStdString());
+    return common::PathFromUtf8(path.toStdString());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "wizard/start_up.h"
 
 #include "common/failure_text.h"
+#include "common/qt_text.h"
+#include "common/utf8_path.h"
 #include "wizard/inspection_file.h"
 #include "wizard/recovery_file.h"
 #include "wizard/tf_1.h"
@@ -14,7 +16,8 @@ bool ResumeWork(TF_1& window, RecoveryFile& recovery, const QStringList& argumen
                 const RestoreQuestion& ask) {
     bool restored = false;
     for (const RecoveryFile::Left& left : recovery.LeftBehind()) {
-        const InspectionRead read = LoadInspectionFile(PathFromUtf8(left.path.toStdString()));
+        const InspectionRead read =
+            LoadInspectionFile(common::PathFromUtf8(left.path.toStdString()));
         // A recovery file cut short by a crash in the middle of its writing cannot be, as it
         // is replaced whole; one that still cannot be read helps nobody.
         if (!read.inspection) {
@@ -42,8 +45,7 @@ QString RestoreQuestionText(const QDateTime& written) {
 }
 
 bool AskToRestore(QWidget* parent, const QDateTime& written) {
-    const std::string_view title = common::ApplicationTitle;
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(title.data(), title.size()),
+    QMessageBox box(QMessageBox::Question, common::ToQString(common::ApplicationTitle),
                     RestoreQuestionText(written), QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);

@@ -2,6 +2,8 @@
 // entries are left, and the recovery file kept while there are any.
 #include "common/failure_text.h"
 #include "common/messages.h"
+#include "common/qt_text.h"
+#include "common/utf8_path.h"
 #include "results/conclusion_panel.h"
 #include "results/results_panel.h"
 #include "ui_tf_1.h"
@@ -29,15 +31,11 @@
 
 namespace {
 
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 const QString InspectionSuffix = QStringLiteral(".naporis");
 const QString SaveQuestionText = QStringLiteral("Сохранить изменения в проверке?");
 
 TF_1::Answer AskWithMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, Text(common::ApplicationTitle), text,
+    QMessageBox box(QMessageBox::Question, common::ToQString(common::ApplicationTitle), text,
                     QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
@@ -186,7 +184,7 @@ void TF_1::ShowStep(wizard::WizardStep step) {
         if (other != step)
             PanelOf(other)->hide();
     ui->ButtonBack->setEnabled(step != wizard::WizardStep::GeneralData);
-    ui->ButtonForward->setText(Text(
+    ui->ButtonForward->setText(common::ToQString(
         step == wizard::WizardStep::Conclusion ? wizard::ReportCaption : wizard::ForwardCaption));
 }
 
@@ -211,7 +209,7 @@ bool TF_1::SaveInspectionAs() {
 bool TF_1::SaveTo(const QString& path) {
     const wizard::Inspection snapshot = CurrentInspection();
     try {
-        wizard::SaveInspectionFile(wizard::PathFromUtf8(path.toStdString()), snapshot);
+        wizard::SaveInspectionFile(common::PathFromUtf8(path.toStdString()), snapshot);
     } catch (const std::runtime_error& error) {
         common::ShowFailure(QString::fromStdString(error.what()));
         return false;
@@ -231,7 +229,7 @@ void TF_1::OpenInspection() {
 
 bool TF_1::OpenInspectionFile(const QString& path) {
     const wizard::InspectionRead read =
-        wizard::LoadInspectionFile(wizard::PathFromUtf8(path.toStdString()));
+        wizard::LoadInspectionFile(common::PathFromUtf8(path.toStdString()));
     if (!read.inspection) {
         common::ShowFailure(QString::fromStdString(
             wizard::OpenFailureMessage(QFileInfo(path).fileName().toStdString(), read.problem)));
@@ -256,7 +254,7 @@ void TF_1::ShowRestored(const wizard::Inspection& inspection, const QString& fil
     // What is unsaved is measured against the file as it is on the disk now.
     const wizard::InspectionRead saved =
         file.isEmpty() ? wizard::InspectionRead{}
-                       : wizard::LoadInspectionFile(wizard::PathFromUtf8(file.toStdString()));
+                       : wizard::LoadInspectionFile(common::PathFromUtf8(file.toStdString()));
     saved_ = saved.inspection ? *saved.inspection : wizard::NewInspection(TodayDate());
     file_ = saved.inspection ? file : QString();
     UpdateTitle();

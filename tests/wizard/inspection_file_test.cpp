@@ -1,3 +1,4 @@
+#include "common/utf8_path.h"
 #include "wizard/atomic_file.h"
 #include "wizard/inspection_file.h"
 
@@ -288,7 +289,7 @@ protected:
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(Utf8FromPath(entry.path().filename()));
+            names.push_back(common::Utf8FromPath(entry.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -297,7 +298,7 @@ protected:
 };
 
 TEST_F(Files, SaveThenLoadUnderACyrillicName) {
-    const fs::path file = folder_ / PathFromUtf8("Школа № 5.naporis");
+    const fs::path file = folder_ / common::PathFromUtf8("Школа № 5.naporis");
     const Inspection x = OnStepThree();
     SaveInspectionFile(file, x);
     const InspectionRead read = LoadInspectionFile(file);

@@ -1,6 +1,7 @@
 // The inspection commands through the main window: saving and opening bring back exactly
 // what was entered, a bad file leaves the window as it was, and unsaved entries are never
 // left without a question.
+#include "common/utf8_path.h"
 #include "results/results_panel.h"
 #include "wizard/inspection_file.h"
 #include "wizard_fixture.h"
@@ -237,7 +238,7 @@ TEST_F(InspectionWindow, TenThousandRowsComeBackWhole) {
     rules.JetFlow = 2.5;
     results::UpdateAllRows(big.grid, rules);
     const QString first = PathOf(QStringLiteral("big.naporis"));
-    wizard::SaveInspectionFile(wizard::PathFromUtf8(first.toStdString()), big);
+    wizard::SaveInspectionFile(common::PathFromUtf8(first.toStdString()), big);
 
     Open(first);
     ASSERT_TRUE(window_->CurrentInspection() == big);
@@ -365,7 +366,7 @@ TEST_P(LeavingInspection, AsksOnlyAboutUnsavedEntries) {
     const QString other = PathOf(QStringLiteral("другая.naporis"));
     wizard::Inspection otherInspection = wizard::NewInspection(StartDate());
     otherInspection.general.Mesto = "Другой город";
-    wizard::SaveInspectionFile(wizard::PathFromUtf8(other.toStdString()), otherInspection);
+    wizard::SaveInspectionFile(common::PathFromUtf8(other.toStdString()), otherInspection);
     const QString mine = PathOf(QStringLiteral("моя.naporis"));
 
     if (c.entries != Entries::None)
@@ -406,7 +407,7 @@ TEST_P(LeavingInspection, AsksOnlyAboutUnsavedEntries) {
         EXPECT_TRUE(window_->CurrentInspection() == entered);
     if (c.saved) {
         const wizard::InspectionRead read =
-            wizard::LoadInspectionFile(wizard::PathFromUtf8(mine.toStdString()));
+            wizard::LoadInspectionFile(common::PathFromUtf8(mine.toStdString()));
         ASSERT_TRUE(read.inspection) << read.problem;
         EXPECT_TRUE(wizard::SameEntries(*read.inspection, entered));
     } else if (c.entries != Entries::SavedThenUnchanged) {
@@ -496,7 +497,7 @@ TEST_F(InspectionWindow, SaveAgainNeedsNoDialog) {
     Press(Qt::Key_S);
     EXPECT_EQ(proposals_.size(), 1);
     const auto read = wizard::LoadInspectionFile(
-        wizard::PathFromUtf8(PathOf(QStringLiteral("a.naporis")).toStdString()));
+        common::PathFromUtf8(PathOf(QStringLiteral("a.naporis")).toStdString()));
     ASSERT_TRUE(read.inspection);
     EXPECT_EQ(read.inspection->general.Mesto, "Тверь");
 }

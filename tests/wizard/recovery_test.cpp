@@ -1,5 +1,6 @@
 // The recovery file: kept while there are unsaved entries, gone after a save or a clean exit,
 // offered at the next start only when its program did not end cleanly.
+#include "common/utf8_path.h"
 #include "wizard/inspection_file.h"
 #include "wizard/recovery_file.h"
 #include "wizard/start_up.h"
@@ -146,7 +147,7 @@ TEST_F(Recovery, LeftFileIsOfferedAndRestored) {
 // modified mark, and Ctrl+S saves there without a dialog.
 TEST_F(Recovery, RestoredEntriesKeepTheirFile) {
     const QString path = QDir(folder_.path()).filePath(QStringLiteral("школа.naporis"));
-    wizard::SaveInspectionFile(wizard::PathFromUtf8(path.toStdString()),
+    wizard::SaveInspectionFile(common::PathFromUtf8(path.toStdString()),
                                wizard::NewInspection({1, 2, 2025}));
     StartRecovery();
     ASSERT_TRUE(window_->OpenInspectionFile(path));
@@ -169,7 +170,7 @@ TEST_F(Recovery, RestoredEntriesKeepTheirFile) {
     EXPECT_TRUE(next.isWindowModified());
     ASSERT_TRUE(next.SaveInspection());
     EXPECT_TRUE(chosen.isEmpty());
-    const auto read = wizard::LoadInspectionFile(wizard::PathFromUtf8(path.toStdString()));
+    const auto read = wizard::LoadInspectionFile(common::PathFromUtf8(path.toStdString()));
     ASSERT_TRUE(read.inspection);
     EXPECT_EQ(read.inspection->general.MestoProverki, "ул. Ленина, 5");
     recovery_->Wait();
@@ -225,7 +226,7 @@ TEST_F(Recovery, CommandLineFileIsOpened) {
     const QString path = QDir(folder_.path()).filePath(QStringLiteral("школа.naporis"));
     wizard::Inspection x = wizard::NewInspection({1, 2, 2025});
     x.general.MestoProverki = "ул. Мира, 1";
-    wizard::SaveInspectionFile(wizard::PathFromUtf8(path.toStdString()), x);
+    wizard::SaveInspectionFile(common::PathFromUtf8(path.toStdString()), x);
     StartRecovery();
     wizard::ResumeWork(*window_, *recovery_, {QStringLiteral("naporis"), path}, {});
     EXPECT_TRUE(window_->CurrentInspection() == x);
