@@ -29,6 +29,10 @@ endif()
 install(TARGETS naporis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${NAPORIS_RESOURCES}/naporis.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The inspection file's type (application/x-naporis, *.naporis), which the desktop entry opens.
+install(FILES ${NAPORIS_RESOURCES}/naporis-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME naporis.xml)
 foreach(size IN LISTS NAPORIS_ICON_SIZES)
     install(FILES ${NAPORIS_RESOURCES}/fire_cock_${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

@@ -10,6 +10,7 @@
 #include "wizard/tf_1.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -205,6 +206,63 @@ void ReportOfBigInspection(benchmark::State& state) {
         state.SkipWithError(("the protocol was not written: " + failure.toStdString()).c_str());
 }
 BENCHMARK(ReportOfBigInspection)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Saving and opening a 10 000-row inspection through the main window: reading every input,
+// writing the file atomically; reading it back and showing every row.
+TF_1& BigInspectionWindow() {
+    static TF_1 window;
+    static bool filled = false;
+    if (!filled) {
+        filled = true;
+        window.show();
+        auto* forward = window.findChild<QPushButton*>(QStringLiteral("ButtonForward"));
+        forward->click();
+        window.findChild<QRadioButton*>(QStringLiteral("Zhiloe"))->click();
+        forward->click();
+        auto* model = qobject_cast<ResultsModel*>(
+            window.findChild<ResultsView*>(QStringLiteral("SG"))->model());
+        while (model->rowCount() < ManyRows)
+            model->AppendRow();
+        for (int row = 0; row < ManyRows; ++row) {
+            model->setData(model->index(row, results::ColLocation),
+                           QStringLiteral("лестничная клетка, этаж %1").arg(row + 1));
+            model->setData(model->index(row, results::ColPressure),
+                           QString::number(1 + row % 15) + QStringLiteral(",5"));
+        }
+        QCoreApplication::processEvents();
+    }
+    return window;
+}
+
+void SaveBigInspection(benchmark::State& state) {
+    QTemporaryDir folder;
+    TF_1& window = BigInspectionWindow();
+    const QString path = folder.filePath(QStringLiteral("big.naporis"));
+    window.SetFileChooser([&](TF_1::FileChoice, const QString&) { return path; });
+    for (auto _ : state) {
+        if (!window.SaveInspectionAs())
+            state.SkipWithError("not saved");
+    }
+    state.counters["file_bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(SaveBigInspection)->Unit(benchmark::kMillisecond);
+
+void OpenBigInspection(benchmark::State& state) {
+    QTemporaryDir folder;
+    TF_1& window = BigInspectionWindow();
+    const QString path = folder.filePath(QStringLiteral("big.naporis"));
+    window.SetFileChooser([&](TF_1::FileChoice, const QString&) { return path; });
+    window.SaveInspectionAs();
+    const wizard::Inspection saved = window.CurrentInspection();
+    for (auto _ : state) {
+        if (!window.OpenInspectionFile(path))
+            state.SkipWithError("not opened");
+        QCoreApplication::processEvents();
+    }
+    if (!(window.CurrentInspection() == saved))
+        state.SkipWithError("opened differently");
+}
+BENCHMARK(OpenBigInspection)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

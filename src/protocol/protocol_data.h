@@ -13,6 +13,7 @@ struct InspectionDate {
     int day = 1;
     int month = 1;
     int year = 2000;
+    friend bool operator==(const InspectionDate&, const InspectionDate&) = default;
 };
 
 // Step 1.
@@ -23,6 +24,7 @@ struct GeneralData {
     std::string ObjName;       // object and its characteristics
     std::string NameOrg;       // organisation
     std::string Oborud;        // equipment
+    friend bool operator==(const GeneralData&, const GeneralData&) = default;
 };
 
 // One result row of the protocol, by the grid's columns.

@@ -5,6 +5,7 @@
 ConclusionPanel::ConclusionPanel(QWidget* parent)
     : QFrame(parent), ui(std::make_unique<Ui::ConclusionPanel>()) {
     ui->setupUi(this);
+    connect(ui->Memo1, &QPlainTextEdit::textChanged, this, &ConclusionPanel::Changed);
 }
 
 ConclusionPanel::~ConclusionPanel() = default;

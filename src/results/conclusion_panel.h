@@ -18,6 +18,9 @@ public:
     void SetConclusion(const QString& text); // replaces the memo's whole text
     QString Conclusion() const;              // the memo's text, lines separated by "\n"
 
+signals:
+    void Changed();
+
 private:
     std::unique_ptr<Ui::ConclusionPanel> ui;
 };

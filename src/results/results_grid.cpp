@@ -2,6 +2,7 @@
 
 #include "results/discharge.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace results {
@@ -43,6 +44,28 @@ bool ResultsGrid::SetCell(int column, int row, std::string text) {
         return false;
     }
     cell = std::move(text);
+    return true;
+}
+
+void ResultsGrid::StoreCell(int column, int row, std::string text) {
+    if (column <= ColNumber || column >= ColumnCount || row < 1) {
+        throw std::out_of_range("no data cell (" + std::to_string(column) + ", " +
+                                std::to_string(row) + ") in the results grid");
+    }
+    const int count = rowCount_;
+    rowCount_ = std::max(rowCount_, row + 1);
+    SetCell(column, row, std::move(text));
+    rowCount_ = count;
+}
+
+bool operator==(const ResultsGrid& a, const ResultsGrid& b) {
+    if (a.RowCount() != b.RowCount())
+        return false;
+    const int rows = std::max({a.StoredRowCount(), b.StoredRowCount(), a.RowCount()});
+    for (int row = 1; row < rows; ++row)
+        for (int column = ColNumber + 1; column < ColumnCount; ++column)
+            if (a.Cell(column, row) != b.Cell(column, row))
+                return false;
     return true;
 }
 

@@ -53,6 +53,16 @@ public:
     // rows 1 … RowCount()-1) take a text; any other cell raises std::out_of_range.
     bool SetCell(int column, int row, std::string text);
 
+    // Rows that may hold stored text, the removed ones included: every row past it reads
+    // empty.
+    int StoredRowCount() const { return static_cast<int>(cells_.size()); }
+    // Stores a data cell's text whether or not its row is present now, as the texts of a
+    // removed row are kept; rows below 1 or columns outside 1 … 6 raise std::out_of_range.
+    void StoreCell(int column, int row, std::string text);
+
+    // Same row count and the same text in every cell, stored rows past the count included.
+    friend bool operator==(const ResultsGrid& a, const ResultsGrid& b);
+
 private:
     int rowCount_ = 2;
     std::vector<std::array<std::string, ColumnCount>> cells_;

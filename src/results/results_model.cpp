@@ -73,6 +73,15 @@ void ResultsModel::Prepare(std::int32_t JetCount, double JetFlow) {
     emit DataRowCountChanged(rowCount());
 }
 
+void ResultsModel::Restore(const results::ResultsGrid& grid, double JetFlow) {
+    beginResetModel();
+    grid_ = grid;
+    rules_.JetFlow = JetFlow;
+    results::UpdateAllRows(grid_, rules_);
+    endResetModel();
+    emit DataRowCountChanged(rowCount());
+}
+
 void ResultsModel::AppendRow() {
     const int modelRow = rowCount();
     beginInsertRows({}, modelRow, modelRow);

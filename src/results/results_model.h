@@ -29,6 +29,8 @@ public:
     void Prepare(std::int32_t JetCount, double JetFlow);
     void AppendRow();
     void RemoveLastRow();
+    // Shows a saved grid, judged against the JetFlow it was prepared for (0: never prepared).
+    void Restore(const results::ResultsGrid& grid, double JetFlow);
 
     // Each brings every row up to date that the change affects.
     void SetDiameter(std::optional<int> diameter);

@@ -43,6 +43,13 @@ ResultsPanel::ResultsPanel(QWidget* parent)
             common::Guarded([this] { SpeedButton2Click(); }));
     connect(model_, &ResultsModel::DataRowCountChanged, this,
             [this] { ui->SpeedButton2->setEnabled(results::CanRemoveRow(model_->Grid())); });
+    connect(model_, &QAbstractItemModel::dataChanged, this, &ResultsPanel::Changed);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::Changed);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &ResultsPanel::Changed);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ResultsPanel::Changed);
+    connect(ui->Dnas, &DiameterSpinBox::TextChanged, this, &ResultsPanel::Changed);
+    connect(ui->CheckBox8, &QCheckBox::toggled, this, &ResultsPanel::Changed);
+    connect(ui->CheckBox7, &QCheckBox::toggled, this, &ResultsPanel::Changed);
     FitToFont();
 }
 
@@ -52,6 +59,7 @@ void ResultsPanel::Prepare(std::int32_t JetCount, double JetFlow) {
     const char separator = common::DecimalSeparator(*this);
     model_->SetSeparator(separator);
     model_->Prepare(JetCount, JetFlow);
+    preparedFlow_ = JetFlow;
     ui->Label19->setText(QString::fromStdString(results::RequiredFlowCaption(JetFlow, separator)));
     FitToFont();
 }
@@ -62,6 +70,30 @@ const results::ResultsGrid& ResultsPanel::Grid() const {
 
 QString ResultsPanel::DnasText() const {
     return ui->Dnas->Text();
+}
+
+bool ResultsPanel::AutoFlow() const {
+    return ui->CheckBox8->isChecked();
+}
+
+bool ResultsPanel::AutoCompliance() const {
+    return ui->CheckBox7->isChecked();
+}
+
+void ResultsPanel::SetState(const results::ResultsGrid& grid, std::optional<double> preparedFlow,
+                            const QString& Dnas, bool autoFlow, bool autoCompliance) {
+    // The switches and the diameter first, so the saved rows are brought up to date once.
+    ui->CheckBox8->setChecked(autoFlow);
+    ui->CheckBox7->setChecked(autoCompliance);
+    ui->Dnas->SetText(Dnas);
+    const char separator = common::DecimalSeparator(*this);
+    model_->SetSeparator(separator);
+    model_->Restore(grid, preparedFlow.value_or(0.0));
+    preparedFlow_ = preparedFlow;
+    ui->Label19->setText(preparedFlow ? QString::fromStdString(
+                                            results::RequiredFlowCaption(*preparedFlow, separator))
+                                      : QString());
+    FitToFont();
 }
 
 void ResultsPanel::DnasChange() {

@@ -6,6 +6,7 @@
 #include "wizard/building_inputs.h"
 
 #include <QButtonGroup>
+#include <QLineEdit>
 
 namespace {
 
@@ -37,7 +38,7 @@ BuildingPanel::BuildingPanel(QWidget* parent)
         PaintWhite(panel);
 
     // One group: a choice can be changed, never cleared.
-    auto* types = new QButtonGroup(this);
+    auto* types = types_ = new QButtonGroup(this);
     for (QRadioButton* type : {ui->Zhiloe, ui->Uprava, ui->Obshaga, ui->Administr, ui->Proisv}) {
         types->addButton(type);
         connect(type, &QRadioButton::toggled, this, common::Guarded([this, type] {
@@ -60,10 +61,83 @@ BuildingPanel::BuildingPanel(QWidget* parent)
     connect(ui->stepogn, &CompletingCombo::TextEdited, this,
             common::Guarded([this] { DegreeChanged(); }));
 
+    // Every input tells when it changed, so unsaved entries are noticed.
+    const QList<QAbstractButton*> boxes{ui->Zhiloe,    ui->Uprava,    ui->Obshaga,  ui->Administr,
+                                        ui->Proisv,    ui->H50,       ui->DlCor,    ui->Oborud38,
+                                        ui->ZalLudOtd, ui->CheckBox6, ui->CheckBox4};
+    for (QAbstractButton* box : boxes)
+        connect(box, &QAbstractButton::toggled, this, &BuildingPanel::Changed);
+    for (const QAbstractSpinBox* spin : QList<QAbstractSpinBox*>{ui->NumEtazh, ui->V})
+        connect(spin->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+                &BuildingPanel::Changed);
+    for (QComboBox* list : QList<QComboBox*>{ui->stepogn, ui->rategoriya}) {
+        connect(list, &QComboBox::currentTextChanged, this, &BuildingPanel::Changed);
+        connect(list, &QComboBox::currentIndexChanged, this, &BuildingPanel::Changed);
+    }
+
     UpdateParamPanels();
 }
 
 BuildingPanel::~BuildingPanel() = default;
+
+wizard::BuildingState BuildingPanel::State() const {
+    const requirement::BuildingParameters p = Parameters();
+    wizard::BuildingState s;
+    s.type = p.type;
+    s.floors = {ui->NumEtazh->text().toStdString(), ui->NumEtazh->Value()};
+    s.volume = {ui->V->text().toStdString(), ui->V->Value()};
+    s.H50 = p.H50;
+    s.DlCor = p.DlCor;
+    s.Oborud38 = p.Oborud38;
+    s.ZalLudOtd = p.ZalLudOtd;
+    s.CheckBox6 = ui->CheckBox6->isChecked();
+    s.CheckBox4 = ui->CheckBox4->isChecked();
+    const int degree = ui->stepogn->currentIndex();
+    s.degree = {ui->stepogn->currentText().toStdString(),
+                degree >= 0 ? std::optional<int>(degree) : std::nullopt};
+    const int category = ui->rategoriya->currentIndex();
+    s.category = {p.category, category >= 0 ? std::optional<int>(category) : std::nullopt};
+    // The list holds one of the two groups; its first item tells which.
+    const QString first = ui->rategoriya->count() > 0 ? ui->rategoriya->itemText(0) : QString();
+    s.categories = first.toStdString() == wizard::CategoriesSecondGroup[0]
+                       ? wizard::CategoryList::Second
+                       : wizard::CategoryList::First;
+    return s;
+}
+
+void BuildingPanel::SetState(const wizard::BuildingState& s) {
+    using requirement::BuildingType;
+    // A choice cannot be cleared in an exclusive group; a new inspection has none.
+    types_->setExclusive(false);
+    const std::pair<QRadioButton*, BuildingType> types[] = {
+        {ui->Zhiloe, BuildingType::Zhiloe},
+        {ui->Uprava, BuildingType::Uprava},
+        {ui->Obshaga, BuildingType::Obshaga},
+        {ui->Administr, BuildingType::Administr},
+        {ui->Proisv, BuildingType::Proisv}};
+    for (const auto& [button, type] : types)
+        button->setChecked(type == s.type);
+    types_->setExclusive(true);
+
+    ui->NumEtazh->SetState(QString::fromStdString(s.floors.text), s.floors.value);
+    ui->V->SetState(QString::fromStdString(s.volume.text), s.volume.value);
+    ui->H50->setChecked(s.H50);
+    ui->DlCor->setChecked(s.DlCor);
+    ui->Oborud38->setChecked(s.Oborud38);
+    ui->ZalLudOtd->setChecked(s.ZalLudOtd);
+    ui->CheckBox6->setChecked(s.CheckBox6);
+    ui->CheckBox4->setChecked(s.CheckBox4);
+
+    // The degree first: selecting it refills the categories, which are set after it.
+    ui->stepogn->setCurrentIndex(s.degree.selected.value_or(-1));
+    ui->stepogn->setEditText(QString::fromStdString(s.degree.text));
+    ui->rategoriya->Refill(Items(s.categories == wizard::CategoryList::Second
+                                     ? wizard::CategoriesSecondGroup
+                                     : wizard::CategoriesFirstGroup));
+    ui->rategoriya->setCurrentIndex(s.category.selected.value_or(-1));
+    ui->rategoriya->setEditText(QString::fromStdString(s.category.text));
+    UpdateParamPanels();
+}
 
 void BuildingPanel::Action1Execute() {
     UpdateParamPanels();

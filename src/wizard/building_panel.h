@@ -1,9 +1,12 @@
 #pragma once
 
 #include "requirement/requirement.h"
+#include "wizard/inspection.h"
 
 #include <QFrame>
 #include <memory>
+
+class QButtonGroup;
 
 namespace Ui {
 class BuildingPanel;
@@ -25,9 +28,18 @@ public:
     // Refills the category list after the degree changed.
     void stepognChange();
 
+    // Every input as it stands, hidden ones too, and back.
+    wizard::BuildingState State() const;
+    void SetState(const wizard::BuildingState& state);
+
+signals:
+    // Any input changed, by the user or by SetState.
+    void Changed();
+
 private:
     void Action1Execute();
     void DegreeChanged();
 
     std::unique_ptr<Ui::BuildingPanel> ui;
+    QButtonGroup* types_ = nullptr;
 };

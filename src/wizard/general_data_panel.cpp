@@ -18,6 +18,12 @@ GeneralDataPanel::GeneralDataPanel(QWidget* parent)
     ApplyLocale(QLocale());
     // Tab leaves the date for the next field instead of walking through day, month and year.
     ui->Data->installEventFilter(this);
+
+    connect(ui->Data, &QDateEdit::dateChanged, this, &GeneralDataPanel::Changed);
+    for (QLineEdit* field : {ui->Mesto, ui->MestoProverki, ui->ObjName, ui->NameOrg})
+        connect(field, &QLineEdit::textChanged, this, &GeneralDataPanel::Changed);
+    connect(ui->Oborud, &QComboBox::currentTextChanged, this, &GeneralDataPanel::Changed);
+    connect(ui->Oborud, &QComboBox::currentIndexChanged, this, &GeneralDataPanel::Changed);
 }
 
 bool GeneralDataPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -49,6 +55,22 @@ protocol::GeneralData GeneralDataPanel::GeneralData() const {
         .NameOrg = ui->NameOrg->text().toStdString(),
         .Oborud = ui->Oborud->currentText().toStdString(),
     };
+}
+
+std::optional<int> GeneralDataPanel::EquipmentSelected() const {
+    const int index = ui->Oborud->currentIndex();
+    return index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+void GeneralDataPanel::SetGeneralData(const protocol::GeneralData& data,
+                                      std::optional<int> equipmentSelected) {
+    ui->Data->setDate(QDate(data.date.year, data.date.month, data.date.day));
+    ui->Mesto->setText(QString::fromStdString(data.Mesto));
+    ui->MestoProverki->setText(QString::fromStdString(data.MestoProverki));
+    ui->ObjName->setText(QString::fromStdString(data.ObjName));
+    ui->NameOrg->setText(QString::fromStdString(data.NameOrg));
+    ui->Oborud->setCurrentIndex(equipmentSelected.value_or(-1));
+    ui->Oborud->setEditText(QString::fromStdString(data.Oborud));
 }
 
 QString GeneralDataPanel::Address() const {

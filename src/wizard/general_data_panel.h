@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class GeneralDataPanel;
@@ -24,6 +25,15 @@ public:
 
     // The inspection date shows in the locale's short date format.
     void ApplyLocale(const QLocale& locale);
+
+    // The equipment item selected, none when the text was typed.
+    std::optional<int> EquipmentSelected() const;
+    // Shows saved entries as they were.
+    void SetGeneralData(const protocol::GeneralData& data, std::optional<int> equipmentSelected);
+
+signals:
+    // Any field changed, by the user or by SetGeneralData.
+    void Changed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -33,6 +33,14 @@ QAbstractSpinBox::StepEnabled NumericSpin::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled;
 }
 
+void NumericSpin::SetState(const QString& text, double value) {
+    {
+        const QSignalBlocker quiet(lineEdit());
+        lineEdit()->setText(text);
+    }
+    SetValue(value);
+}
+
 void NumericSpin::stepBy(int steps) {
     const wizard::Stepped stepped =
         wizard::Step(rules_, value_, steps, common::DecimalSeparator(*this));

@@ -14,6 +14,8 @@ public:
     // Sets the rules and the starting value; the field shows it as a whole number.
     void SetRules(const wizard::NumericRules& rules, double initial);
     double Value() const { return value_; }
+    // Shows a saved text and value as they were, the text unexamined: it need not be a number.
+    void SetState(const QString& text, double value);
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;

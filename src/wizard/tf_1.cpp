@@ -61,6 +61,7 @@ TF_1::TF_1(QWidget* parent)
     connect(ui->Button3, &QPushButton::clicked, this, common::Guarded([this] { Button3Click(); }));
     connect(ui->Button1, &QPushButton::clicked, this, common::Guarded([this] { Button1Click(); }));
     FormCreate();
+    SetUpInspectionCommands();
 }
 
 TF_1::~TF_1() = default;

@@ -3,9 +3,12 @@
 #include "protocol/protocol_file.h"
 #include "requirement/requirement.h"
 #include "wizard/desktop_opener.h"
+#include "wizard/inspection.h"
 #include "wizard/navigation.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
@@ -21,6 +24,8 @@ class ResultsPanel;
 class ConclusionPanel;
 class TF_progress;
 class Tf_about;
+class RecoveryFile;
+class QToolButton;
 
 // The main window: the four-step wizard. Its operations read the widgets, call the core and
 // write the widgets; those of steps 3, 4 and the report have a source file each beside this one.
@@ -63,6 +68,41 @@ public:
     void SetFolderSource(FolderSource source) { folderSource_ = std::move(source); }
     void SetDocumentFolder(const QString& folder) { documentFolder_ = folder; }
 
+    // The inspection on screen, and showing a saved one exactly as it was.
+    wizard::Inspection CurrentInspection() const;
+    void ShowInspection(const wizard::Inspection& inspection);
+    // Whether anything was entered since the start, the last save or the last opening.
+    bool HasUnsavedChanges() const;
+    // The file the inspection was last saved to or opened from; empty before that.
+    QString InspectionFile() const { return file_; }
+
+    // The inspection commands; a save returns whether the inspection is now saved.
+    bool SaveInspection();   // "Сохранить проверку", Ctrl+S
+    bool SaveInspectionAs(); // "Сохранить как…", Ctrl+Shift+S
+    void OpenInspection();   // "Открыть проверку…", Ctrl+O
+    void NewInspection();    // "Новая проверка", Ctrl+N
+    // Opens the file named on the command line or by the desktop; false when it is refused.
+    bool OpenInspectionFile(const QString& path);
+    // Asks before unsaved entries are left, saving them when told to; false: stay.
+    bool MayLeaveInspection();
+
+    // The question before unsaved entries are left, and the file dialogs; tests replace them.
+    enum class Answer { Yes, No, Cancel };
+    using SaveQuestion = std::function<Answer(const QString& text)>;
+    enum class FileChoice { Save, Open };
+    // Returns the chosen file, or an empty text when the user cancelled.
+    using FileChooser = std::function<QString(FileChoice choice, const QString& proposed)>;
+    void SetSaveQuestion(SaveQuestion question) { saveQuestion_ = std::move(question); }
+    void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    // Where unsaved entries are kept while there are any; none: nowhere.
+    void SetRecoveryFile(RecoveryFile* recovery) { recovery_ = recovery; }
+    // Shows a restored inspection, unsaved, with the file it belonged to, if any.
+    void ShowRestored(const wizard::Inspection& inspection, const QString& file);
+    // How long after the last change the recovery file is written, and at most after the
+    // first unsaved one while typing goes on.
+    static constexpr int RecoveryDelayMs = 1000;
+    static constexpr int RecoveryMaxDelayMs = 3000;
+
     // The step whose panel shows.
     wizard::WizardStep CurrentStep() const { return step_; }
 
@@ -80,12 +120,21 @@ public:
     void Label2Click();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void ApplyLocale();
     void ShowUnopenedProtocol(const QString& path);
+    void SetUpInspectionCommands();
+    void ShowStep(wizard::WizardStep step);
+    bool SaveTo(const QString& path);
+    void EntriesChanged();
+    void CheckUnsaved();
+    void SetSavedState(const QString& file);
+    void UpdateTitle();
+    QString DefaultFolder() const;
     void Navigate(wizard::Press press);
     QWidget* PanelOf(wizard::WizardStep step) const;
 
@@ -99,4 +148,14 @@ private:
     FolderSource folderSource_;
     QString documentFolder_;
     bool shown_ = false;
+
+    QString file_;
+    wizard::Inspection saved_; // what the file holds, or the start
+    bool showing_ = false;     // ShowInspection at work: its changes are no entries
+    SaveQuestion saveQuestion_;
+    FileChooser fileChooser_;
+    RecoveryFile* recovery_ = nullptr;
+    QTimer recoveryTimer_;
+    QElapsedTimer firstUnsaved_; // since the first change not yet in the recovery file
+    QList<QToolButton*> commandButtons_;
 };

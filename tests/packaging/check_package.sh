@@ -48,11 +48,21 @@ fi
 desktop=$root/usr/share/applications/naporis.desktop
 [ -f "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+# The entry hands the file it opens to the program: "Exec=naporis %f".
 for line in 'Name=Напорис' 'Comment=Проверка пожарных кранов на водоотдачу' 'Icon=naporis' \
-            'Exec=naporis' 'Type=Application'; do
+            'Exec=naporis %f' 'Type=Application' 'MimeType=application/x-naporis;'; do
   grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
 done
 grep -qE '^Categories=(.*;)?Office;' "$desktop" || fail "desktop entry not in Office"
+
+# The inspection file's type, for the desktop to open .naporis files with the program.
+mime=$root/usr/share/mime/packages/naporis.xml
+[ -f "$mime" ] || fail "no shared-mime-info type"
+grep -q '<mime-type type="application/x-naporis">' "$mime" || fail "mime type lacks x-naporis"
+grep -q '<glob pattern="\*.naporis"/>' "$mime" || fail "mime type lacks the *.naporis glob"
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$mime" || fail "mime type is no well-formed XML"
+fi
 
 icons=$root/usr/share/icons/hicolor
 for size in 16 24 32 48; do
@@ -67,7 +77,8 @@ grep -q '<svg' "$icons/scalable/apps/naporis.svg" || fail "scalable icon is no S
 # The installed program must come up and stay up; it has no way to quit by itself, so it is
 # killed once it has shown it survives start-up.
 log=$scratch/run.log
-QT_QPA_PLATFORM=offscreen "$root/usr/bin/naporis" >"$log" 2>&1 &
+# Its recovery folder goes to the scratch folder, not the user's.
+XDG_DATA_HOME=$scratch/data QT_QPA_PLATFORM=offscreen "$root/usr/bin/naporis" >"$log" 2>&1 &
 pid=$!
 sleep 2
 if ! kill -0 "$pid" 2>/dev/null; then

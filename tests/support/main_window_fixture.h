@@ -64,6 +64,14 @@ protected:
             opened_ << path;
             return opens_;
         });
+        window_->SetSaveQuestion([this](const QString& text) {
+            questions_ << text;
+            return answer_;
+        });
+        window_->SetFileChooser([this](TF_1::FileChoice choice, const QString& proposed) {
+            proposals_ << proposed;
+            return choice == TF_1::FileChoice::Save ? saveAs_ : openFile_;
+        });
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -119,6 +127,12 @@ protected:
     QList<QUrl> openedUrls_;
     QStringList opened_; // protocols handed to the desktop
     bool opens_ = true;  // what the desktop answers
+    // The question before unsaved entries are left, and the file dialogs.
+    QStringList questions_;
+    TF_1::Answer answer_ = TF_1::Answer::No;
+    QStringList proposals_; // what the file dialogs were opened with
+    QString saveAs_;        // the file chosen to save to; empty: cancelled
+    QString openFile_;      // the file chosen to open; empty: cancelled
 
 private:
     common::MessageSink previousFailure_;
