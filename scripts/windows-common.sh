@@ -17,7 +17,7 @@ sudo_cmd() {
 # sources so that `apt-get source` works.
 windows_install_deps() {
   local packages=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev mingw-w64-tools ninja-build
-    wine64 wine nsis dpkg-dev cmake googletest xvfb xauth locales
+    wine64 wine nsis dpkg-dev cmake googletest xvfb xauth locales x11-xkb-utils
     qt6-base-dev qt6-base-dev-tools xdotool imagemagick libreoffice-writer-nogui poppler-utils)
   local missing=() p
   for p in "${packages[@]}"; do

@@ -40,10 +40,10 @@ void ApplyApplicationLook(QApplication& app) {
     app.setApplicationName(common::ToQString(common::ApplicationTitle));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(style);
-    // The 8-point sans serif the forms were laid out in, 11 pixels high: Windows' own dialog
-    // font there, a metric match of Arial elsewhere (Windows has no Liberation Sans).
+    // Close to the 8-point sans serif the forms were laid out in: 11 pixels high. Liberation
+    // Sans and Windows' Arial share their metrics, so every text fits the forms alike on both.
 #ifdef Q_OS_WIN
-    QFont font(QStringLiteral("MS Shell Dlg 2"));
+    QFont font(QStringLiteral("Arial"));
 #else
     QFont font(QStringLiteral("Liberation Sans"));
 #endif
