@@ -121,6 +121,17 @@ windows_wine_env() {
     "$WINE" wineboot --init >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
   fi
+  windows_wine_fonts
+}
+
+# Windows has Arial, the forms' font; Wine has none and stands in Liberation Sans, its metric
+# twin, so that texts measure under Wine as they do on Windows.
+windows_wine_fonts() {
+  local key='HKCU\Software\Wine\Fonts\Replacements'
+  if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add "$key" /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null 2>&1
+    wineserver -w 2>/dev/null || true
+  fi
 }
 
 # Qt's qtbase for MinGW, the version of the host's Qt (whose moc, uic and rcc it uses), shared,

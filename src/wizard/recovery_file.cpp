@@ -1,5 +1,6 @@
 #include "wizard/recovery_file.h"
 
+#include "common/qt_text.h"
 #include "common/utf8_path.h"
 #include "wizard/atomic_file.h"
 #include "wizard/inspection_file.h"
@@ -23,10 +24,12 @@ class RecoveryFile::Lock {
 public:
     explicit Lock(const QString& path) : path_(path) {
 #ifdef _WIN32
-        // Opened without sharing: nobody else opens it while this handle lives.
+        // Opened without sharing: nobody else opens it while this handle lives. Windows
+        // deletes no file that is open unshared, so the system deletes it when the handle
+        // closes, however the holder ends.
         handle_ = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()),
                               GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         held_ = handle_ != INVALID_HANDLE_VALUE;
 #else
         fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
@@ -48,10 +51,13 @@ public:
     bool Held() const {
         return held_;
     }
-    // Removed while still held, so nobody takes it in between.
+    // Removed while still held, so nobody takes it in between (on Windows, when the handle
+    // closes).
     void RemoveFile() {
+#ifndef _WIN32
         if (held_)
             QFile::remove(path_);
+#endif
     }
 
 private:
@@ -74,7 +80,7 @@ QString LockPath(const QString& path) {
 }
 
 std::filesystem::path NativePath(const QString& path) {
-    return common::PathFromUtf8(path.toStdString());
+    return common::PathFromQString(path);
 }
 
 } // namespace

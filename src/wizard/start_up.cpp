@@ -17,7 +17,7 @@ bool ResumeWork(TF_1& window, RecoveryFile& recovery, const QStringList& argumen
     bool restored = false;
     for (const RecoveryFile::Left& left : recovery.LeftBehind()) {
         const InspectionRead read =
-            LoadInspectionFile(common::PathFromUtf8(left.path.toStdString()));
+            LoadInspectionFile(common::PathFromQString(left.path));
         // A recovery file cut short by a crash in the middle of its writing cannot be, as it
         // is replaced whole; one that still cannot be read helps nobody.
         if (!read.inspection) {

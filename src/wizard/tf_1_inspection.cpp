@@ -209,7 +209,7 @@ bool TF_1::SaveInspectionAs() {
 bool TF_1::SaveTo(const QString& path) {
     const wizard::Inspection snapshot = CurrentInspection();
     try {
-        wizard::SaveInspectionFile(common::PathFromUtf8(path.toStdString()), snapshot);
+        wizard::SaveInspectionFile(common::PathFromQString(path), snapshot);
     } catch (const std::runtime_error& error) {
         common::ShowFailure(QString::fromStdString(error.what()));
         return false;
@@ -229,7 +229,7 @@ void TF_1::OpenInspection() {
 
 bool TF_1::OpenInspectionFile(const QString& path) {
     const wizard::InspectionRead read =
-        wizard::LoadInspectionFile(common::PathFromUtf8(path.toStdString()));
+        wizard::LoadInspectionFile(common::PathFromQString(path));
     if (!read.inspection) {
         common::ShowFailure(QString::fromStdString(
             wizard::OpenFailureMessage(QFileInfo(path).fileName().toStdString(), read.problem)));
@@ -254,7 +254,7 @@ void TF_1::ShowRestored(const wizard::Inspection& inspection, const QString& fil
     // What is unsaved is measured against the file as it is on the disk now.
     const wizard::InspectionRead saved =
         file.isEmpty() ? wizard::InspectionRead{}
-                       : wizard::LoadInspectionFile(common::PathFromUtf8(file.toStdString()));
+                       : wizard::LoadInspectionFile(common::PathFromQString(file));
     saved_ = saved.inspection ? *saved.inspection : wizard::NewInspection(TodayDate());
     file_ = saved.inspection ? file : QString();
     UpdateTitle();

@@ -1,6 +1,7 @@
 // The main window's "Отчет": the protocol of the inspection.
 #include "common/locale_format.h"
 #include "common/messages.h"
+#include "common/qt_text.h"
 #include "common/utf8_path.h"
 #include "protocol/docx_writer.h"
 #include "protocol/protocol.h"
@@ -39,7 +40,7 @@ private:
 };
 
 std::filesystem::path ToPath(const QString& text) {
-    return common::PathFromUtf8(text.toStdString());
+    return common::PathFromQString(text);
 }
 
 QString ToQString(const std::filesystem::path& path) {

@@ -33,6 +33,7 @@ struct Fault {
 
 // The system's temporary folder replaced for one press, with no documents folder, so that
 // protocols go into the temporary folder.
+#ifndef _WIN32
 std::function<void()> TemporaryFolderAt(TF_1& window, const QString& folder) {
     const QByteArray previous = qgetenv("TMPDIR");
     qputenv("TMPDIR", folder.toUtf8());
@@ -44,8 +45,12 @@ std::function<void()> TemporaryFolderAt(TF_1& window, const QString& folder) {
     });
     return [previous] { qputenv("TMPDIR", previous); };
 }
+#endif
 
 const Fault Faults[] = {
+// Qt on Linux names no temporary folder that is not a folder; on Windows it names whatever
+// TMP says, and the save then fails on the folder itself: these two messages are Linux's.
+#ifndef _WIN32
     {"TemporaryFolderIsAFile",
      [](InspectionFixture&, TF_1& window, const QString& scratch) {
          const QString notAFolder = scratch + QStringLiteral("/файл");
@@ -59,6 +64,7 @@ const Fault Faults[] = {
          return TemporaryFolderAt(window, scratch + QStringLiteral("/нет такой папки"));
      },
      "Папка временных файлов не найдена", false},
+#endif
 #ifndef _WIN32 // a file-size limit and its signal are POSIX's
     {"DiskFull",
      // A file size limit far below a protocol's size: each write past it fails as on a full

@@ -108,6 +108,8 @@ QString PdfText(const QString& docx, const QString& folder) {
     return QString::fromUtf8(text.readAllStandardOutput()).simplified();
 }
 
+#ifndef Q_OS_WIN // LibreOffice runs on the Linux side; scripts/windows-end-to-end has it read the
+                 // Windows protocol
 TEST_F(Report, TypicalInspectionEndsInAProtocolLibreOfficeReads) {
     ASSERT_NO_FATAL_FAILURE(Inspect());
     const QString memo = Find<QPlainTextEdit>("Memo1")->toPlainText();
@@ -151,6 +153,7 @@ TEST_F(Report, TypicalInspectionEndsInAProtocolLibreOfficeReads) {
         at = found + piece.size();
     }
 }
+#endif
 
 TEST_F(Report, EveryPressWritesAFurtherFileAndCountsFromZero) {
     ASSERT_NO_FATAL_FAILURE(Inspect());
@@ -262,12 +265,15 @@ TEST_F(Report, FolderThatCannotBeWrittenIsReportedWithItsPath) {
     window_->SetDocumentFolder(missing);
     Forward();
     ASSERT_EQ(failures_.size(), 1);
-    EXPECT_THAT(failures_[0].toStdString(), HasSubstr(missing.toStdString()));
+    EXPECT_THAT(failures_[0].toStdString(),
+                HasSubstr(QDir::toNativeSeparators(missing).toStdString()));
     EXPECT_TRUE(opened_.isEmpty());
     EXPECT_TRUE(window_->isEnabled());
     EXPECT_FALSE(progress_->isVisible());
 }
 
+#ifndef Q_OS_WIN // the offscreen platform has no fonts on Windows; the end-to-end check looks at
+                 // the real windows
 TEST_F(Report, ProgressWindowIsTheSmallCountingWindow) {
     EXPECT_EQ(progress_->windowTitle(), QStringLiteral("Подождите..."));
     EXPECT_EQ(progress_->Label1()->text(), QStringLiteral("Идет генерация протокола"));
@@ -289,7 +295,11 @@ TEST_F(Report, ProgressWindowIsTheSmallCountingWindow) {
     EXPECT_LE(label->fontMetrics().height(), label->height() + 1);
     EXPECT_LE(label->geometry().right(), progress_->PB()->geometry().right());
 }
+#endif
 
+// Where the desktop keeps the user's documents is read from HOME and the XDG user folders on
+// Linux; Windows names its own known folder, which no test may move.
+#ifndef Q_OS_WIN
 // The folder a protocol is kept in, as the desktop names the user's documents: HOME is moved
 // into a scratch folder, so the test never writes into the real one.
 class ProtocolFolder : public Report {
@@ -365,6 +375,8 @@ TEST_F(ProtocolFolder, FolderThatCannotBeMadeIsAFailureNamingIt) {
     EXPECT_TRUE(window_->isEnabled());
     EXPECT_FALSE(progress_->isVisible());
 }
+
+#endif // Q_OS_WIN
 
 // Waits, with the window taking events, until the check holds; false when it never does.
 template <class Check> bool WaitFor(Check check, int milliseconds = 10000) {
