@@ -13,7 +13,9 @@ scratch=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  # -noreset: when the killed program was its only client, Xvfb would reset and refuse the
+  # restarted one for a moment.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 
 rm -rf "$scratch"
